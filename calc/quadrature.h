@@ -1,0 +1,17 @@
+#pragma once
+
+#include "sample_values.h"
+
+namespace velmora {
+
+// Both rules raise the floating-point run-time error instead of returning
+// when a step leaves the double range.
+
+// Composite trapezoidal rule over the six intervals, summed interval by
+// interval from left to right.
+[[nodiscard]] double TrapezoidRule(const SampleValues& values);
+
+// Composite Simpson rule over the seven nodes, weights 1 4 2 4 2 4 1.
+[[nodiscard]] double SimpsonRule(const SampleValues& values);
+
+} // namespace velmora

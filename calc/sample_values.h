@@ -1,0 +1,34 @@
+#pragma once
+
+#include "checked.h"
+
+#include <array>
+#include <cstddef>
+
+namespace velmora {
+
+// Spacing of the nodes -200, 0, 200, ... 1000 °C.
+inline constexpr double StepWidth = 200.0;
+
+// The seven measured values, entry k taken at -200 + 200*k °C. Zero on
+// creation; every access is bounds-checked.
+class SampleValues {
+public:
+    static constexpr int LowerBound = 0;
+    static constexpr int UpperBound = 6;
+
+    [[nodiscard]] double At(int index) const {
+        CheckBounds(index, LowerBound, UpperBound);
+        return m_values[static_cast<std::size_t>(index - LowerBound)];
+    }
+
+    void Store(int index, double value) {
+        CheckBounds(index, LowerBound, UpperBound);
+        m_values[static_cast<std::size_t>(index - LowerBound)] = value;
+    }
+
+private:
+    std::array<double, UpperBound - LowerBound + 1> m_values{};
+};
+
+} // namespace velmora

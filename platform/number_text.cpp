@@ -1,0 +1,215 @@
+#include "number_text.h"
+
+#include "runtime_error.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <system_error>
+
+namespace velmora {
+
+namespace {
+
+// UTF-8 sequences that count as a blank around the number: space, tab,
+// no-break space and narrow no-break space (what spreadsheets and word
+// processors put into copied numbers).
+constexpr std::array<std::string_view, 4> Blanks = {" ", "\t", "\xC2\xA0", "\xE2\x80\xAF"};
+// U+2212 MINUS SIGN is what typeset documents contain instead of '-'.
+constexpr std::string_view MinusSign = "\xE2\x88\x92";
+
+class Scanner {
+public:
+    explicit Scanner(std::string_view text) : m_rest(text) {}
+
+    bool AtEnd() const { return m_rest.empty(); }
+
+    bool Take(std::string_view token) {
+        if (m_rest.substr(0, token.size()) != token)
+            return false;
+        m_rest.remove_prefix(token.size());
+        return true;
+    }
+
+    void SkipBlanks() {
+        bool skipped = true;
+        while (skipped) {
+            skipped = false;
+            for (std::string_view blank : Blanks)
+                skipped = skipped || Take(blank);
+        }
+    }
+
+    // +1 or -1 for a sign, 0 for none.
+    int TakeSign() {
+        if (Take("+"))
+            return 1;
+        if (Take("-") || Take(MinusSign))
+            return -1;
+        return 0;
+    }
+
+    std::string_view TakeDigits() {
+        std::size_t n = 0;
+        while (n < m_rest.size() && m_rest[n] >= '0' && m_rest[n] <= '9')
+            ++n;
+        std::string_view digits = m_rest.substr(0, n);
+        m_rest.remove_prefix(n);
+        return digits;
+    }
+
+private:
+    std::string_view m_rest;
+};
+
+bool AllZeros(std::string_view digits) {
+    return digits.find_first_not_of('0') == std::string_view::npos;
+}
+
+// Decimal order of magnitude of the leading significant digit, saturated so a
+// thousand-digit exponent cannot overflow.
+long long LeadingOrder(std::string_view whole, std::string_view fraction, int exponentSign,
+                       std::string_view exponent) {
+    constexpr long long Saturation = 1'000'000'000'000LL;
+    long long order = 0;
+    if (!AllZeros(whole))
+        order = static_cast<long long>(whole.size() - whole.find_first_not_of('0')) - 1;
+    else
+        order = -static_cast<long long>(fraction.find_first_not_of('0')) - 1;
+    long long exp = 0;
+    for (char digit : exponent) {
+        exp = exp * 10 + (digit - '0');
+        if (exp > Saturation)
+            break;
+    }
+    return order + exponentSign * exp;
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+    Scanner scan(text);
+    scan.SkipBlanks();
+    const bool negative = scan.TakeSign() < 0;
+    const std::string_view whole = scan.TakeDigits();
+    std::string_view fraction;
+    if (scan.Take(",") || scan.Take("."))
+        fraction = scan.TakeDigits();
+    if (whole.empty() && fraction.empty())
+        return std::nullopt;
+    int exponentSign = 1;
+    std::string_view exponent;
+    if (scan.Take("E") || scan.Take("e")) {
+        exponentSign = scan.TakeSign() < 0 ? -1 : 1;
+        exponent = scan.TakeDigits();
+        if (exponent.empty())
+            return std::nullopt;
+    }
+    scan.SkipBlanks();
+    if (!scan.AtEnd())
+        return std::nullopt;
+
+    if (AllZeros(whole) && AllZeros(fraction))
+        return negative ? -0.0 : 0.0;
+
+    // from_chars is locale-independent and correctly rounded; give it the
+    // plain C form of what was typed.
+    std::string plain;
+    plain.reserve(whole.size() + fraction.size() + exponent.size() + 4);
+    if (negative)
+        plain += '-';
+    plain += whole.empty() ? "0" : whole;
+    plain += '.';
+    plain += fraction;
+    if (!exponent.empty()) {
+        plain += exponentSign < 0 ? "e-" : "e";
+        plain += exponent;
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Either beyond the largest double (no number) or below the smallest
+        // subnormal, which rounds to zero like any other tiny value.
+        if (LeadingOrder(whole, fraction, exponentSign, exponent) > 0)
+            return std::nullopt;
+        return negative ? -0.0 : 0.0;
+    }
+    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+bool IsNumericText(std::string_view text) {
+    return ParseNumber(text).has_value();
+}
+
+double TextToDouble(std::string_view text) {
+    const std::optional<double> value = ParseNumber(text);
+    if (!value)
+        RaiseConversionError(text);
+    return *value;
+}
+
+std::string DoubleToText(double value) {
+    if (!std::isfinite(value))
+        RaiseFloatingPointError();
+    if (value == 0.0)
+        return "0";
+
+    // Round to 15 significant digits first: the rounded value, not the
+    // original, decides between plain and exponent form (9,99999999999999949E+14
+    // becomes 1E+15).
+    constexpr int SignificantDigits = 15;
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::scientific, SignificantDigits - 1);
+    const std::string_view scientific(buffer.data(),
+                                      static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::size_t ePos = scientific.find('e');
+    const int exponent = std::atoi(scientific.data() + ePos + 1);
+    const bool negative = scientific.front() == '-';
+
+    std::string digits;
+    for (char c : scientific.substr(0, ePos))
+        if (c >= '0' && c <= '9')
+            digits += c;
+    digits.erase(digits.find_last_not_of('0') + 1);
+
+    std::string text = negative ? "-" : "";
+    constexpr int SmallestPlainExponent = -4;
+    constexpr int LargestPlainExponent = 14;
+    if (exponent >= SmallestPlainExponent && exponent <= LargestPlainExponent) {
+        if (exponent < 0) {
+            text += "0,";
+            text.append(static_cast<std::size_t>(-exponent - 1), '0');
+            text += digits;
+        } else {
+            const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
+            if (digits.size() <= wholeDigits) {
+                text += digits;
+                text.append(wholeDigits - digits.size(), '0');
+            } else {
+                text += digits.substr(0, wholeDigits);
+                text += ',';
+                text += digits.substr(wholeDigits);
+            }
+        }
+        return text;
+    }
+
+    text += digits.front();
+    if (digits.size() > 1) {
+        text += ',';
+        text += digits.substr(1);
+    }
+    const int magnitude = std::abs(exponent);
+    text += exponent < 0 ? "E-" : "E+";
+    if (magnitude < 10)
+        text += '0';
+    text += std::to_string(magnitude);
+    return text;
+}
+
+} // namespace velmora

@@ -1,0 +1,318 @@
+#include "checked.h"
+#include "control_access.h"
+#include "exact_double.h"
+#include "number_text.h"
+#include "runtime_error.h"
+
+#include <QtTest>
+#include <cfenv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+
+using namespace velmora;
+
+namespace {
+
+template <typename Action> ErrorKind KindRaisedBy(Action action) {
+    try {
+        action();
+    } catch (const RuntimeError& error) {
+        return error.kind();
+    }
+    QTest::qFail("no run-time error raised", __FILE__, __LINE__);
+    return ErrorKind::Conversion;
+}
+
+} // namespace
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void numberTextsAreReadWithCommaOrPoint_data();
+    void numberTextsAreReadWithCommaOrPoint();
+    void everythingElseIsNoNumberAndFailsToConvert_data();
+    void everythingElseIsNoNumberAndFailsToConvert();
+    void theConversionErrorNamesTheText();
+    void doublesBecomeGermanText_data();
+    void doublesBecomeGermanText();
+    void textOfANonFiniteValueIsAFloatingPointError();
+    void formattedNumbersReadBackWithinFifteenDigits();
+    void countersStopAtTheirLimit();
+    void boundsAreChecked_data();
+    void boundsAreChecked();
+    void floatingPointStatusCatchesOverflowInvalidAndDivision_data();
+    void floatingPointStatusCatchesOverflowInvalidAndDivision();
+    void onlyTheThreeWatchedFlagsCount_data();
+    void onlyTheThreeWatchedFlagsCount();
+    void aFailedPropertyAccessIsARuntimeError();
+};
+
+void PlatformTest::numberTextsAreReadWithCommaOrPoint_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("integer") << QByteArray("42") << 42.0;
+    QTest::newRow("1,5 with comma") << QByteArray("1,5") << 1.5;
+    QTest::newRow("1.5 with point") << QByteArray("1.5") << 1.5;
+    QTest::newRow("negative") << QByteArray("-3") << -3.0;
+    QTest::newRow("explicit plus") << QByteArray("+7") << 7.0;
+    QTest::newRow("+,5") << QByteArray("+,5") << 0.5;
+    QTest::newRow("5,") << QByteArray("5,") << 5.0;
+    QTest::newRow(",25") << QByteArray(",25") << 0.25;
+    QTest::newRow("leading zeros") << QByteArray("007,50") << 7.5;
+    QTest::newRow("blanks around") << QByteArray("  12,5 \t") << 12.5;
+    QTest::newRow("exponent") << QByteArray("1,5e3") << 1500.0;
+    QTest::newRow("exponent capital, signed") << QByteArray("2E-3") << 0.002;
+    QTest::newRow("exponent with plus") << QByteArray("1e+2") << 100.0;
+    QTest::newRow("0,1 rounds correctly") << QByteArray("0,1") << 0.1;
+    QTest::newRow("largest double")
+        << QByteArray("1,7976931348623157E+308") << std::numeric_limits<double>::max();
+    QTest::newRow("1e308") << QByteArray("1e308") << 1e308;
+    QTest::newRow("smallest subnormal")
+        << QByteArray("4,9e-324") << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("below the smallest subnormal is zero") << QByteArray("1e-400") << 0.0;
+    QTest::newRow("negative underflow keeps its sign") << QByteArray("-1e-400") << -0.0;
+    QTest::newRow("zero with huge exponent") << QByteArray("0e999999999999999999999") << 0.0;
+    QTest::newRow("negative zero") << QByteArray("-0") << -0.0;
+    QTest::newRow("many fraction digits scaled up")
+        << QByteArray("0," + QByteArray(400, '0') + "1e402") << 10.0;
+    QTest::newRow("minus sign U+2212") << QByteArray("\xE2\x88\x92"
+                                                     "2,5")
+                                       << -2.5;
+    QTest::newRow("no-break spaces around") << QByteArray("\xC2\xA0"
+                                                          "3\xE2\x80\xAF")
+                                            << 3.0;
+}
+
+void PlatformTest::numberTextsAreReadWithCommaOrPoint() {
+    QFETCH(QByteArray, text);
+    QFETCH(double, value);
+    const std::string utf8 = text.toStdString();
+    QVERIFY(IsNumericText(utf8));
+    VERIFY_SAME_DOUBLE(TextToDouble(utf8), value);
+}
+
+void PlatformTest::everythingElseIsNoNumberAndFailsToConvert_data() {
+    QTest::addColumn<QByteArray>("text");
+
+    QTest::newRow("empty") << QByteArray("");
+    QTest::newRow("blank") << QByteArray("   ");
+    QTest::newRow("letters") << QByteArray("abc");
+    QTest::newRow("sign alone") << QByteArray("-");
+    QTest::newRow("separator alone") << QByteArray(",");
+    QTest::newRow("two separators") << QByteArray("1,2,3");
+    QTest::newRow("German thousands") << QByteArray("1.000,5");
+    QTest::newRow("grouped with blank") << QByteArray("1 000");
+    QTest::newRow("1e") << QByteArray("1e");
+    QTest::newRow("1e+") << QByteArray("1e+");
+    QTest::newRow("exponent alone") << QByteArray("e5");
+    QTest::newRow("two signs") << QByteArray("+-1");
+    QTest::newRow("trailing unit") << QByteArray("12 °C");
+    QTest::newRow("inf") << QByteArray("inf");
+    QTest::newRow("nan") << QByteArray("nan");
+    QTest::newRow("hex") << QByteArray("0x10");
+    QTest::newRow("currency") << QByteArray("5€");
+    QTest::newRow("1e309 beyond the largest double") << QByteArray("1e309");
+    QTest::newRow("just beyond the largest double") << QByteArray("1,7976931348623159e308");
+    QTest::newRow("huge exponent") << QByteArray("1e99999999999999999999");
+    QTest::newRow("a million digits") << QByteArray(1'000'000, '9');
+    QTest::newRow("NUL inside") << QByteArray("1\0"
+                                              "5",
+                                              3);
+    QTest::newRow("Arabic-Indic digits") << QByteArray("\xD9\xA1\xD9\xA2\xD9\xA3");
+    QTest::newRow("fullwidth digits") << QByteArray("\xEF\xBC\x91\xEF\xBC\x92");
+    QTest::newRow("invalid UTF-8") << QByteArray("1\xFF");
+}
+
+void PlatformTest::everythingElseIsNoNumberAndFailsToConvert() {
+    QFETCH(QByteArray, text);
+    const std::string utf8 = text.toStdString();
+    QVERIFY(!IsNumericText(utf8));
+    QCOMPARE(KindRaisedBy([&] { (void)TextToDouble(utf8); }), ErrorKind::Conversion);
+}
+
+void PlatformTest::theConversionErrorNamesTheText() {
+    try {
+        (void)TextToDouble("zwölf");
+        QFAIL("no error");
+    } catch (const RuntimeError& error) {
+        QCOMPARE(QString::fromStdString(error.message()),
+                 QStringLiteral("Der Text „zwölf“ lässt sich nicht in eine Zahl umwandeln."));
+    }
+    // A long text is cut, and never inside a UTF-8 sequence.
+    const std::string longText = std::string(39, 'x') + "ööö";
+    try {
+        (void)TextToDouble(longText);
+        QFAIL("no error");
+    } catch (const RuntimeError& error) {
+        const QString message = QString::fromStdString(error.message());
+        QVERIFY(message.contains(QString(39, 'x') + QStringLiteral("…“")));
+        QVERIFY(!message.contains(QChar::ReplacementCharacter));
+    }
+}
+
+void PlatformTest::doublesBecomeGermanText_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("negative zero") << -0.0 << "0";
+    QTest::newRow("integer") << 1200.0 << "1200";
+    QTest::newRow("negative") << -300.0 << "-300";
+    QTest::newRow("decimal comma") << 2.5 << "2,5";
+    QTest::newRow("500/3 to 15 digits") << 500.0 / 3 << "166,666666666667";
+    QTest::newRow("800/3") << 800.0 / 3 << "266,666666666667";
+    QTest::newRow("0,1 shows short") << 0.1 << "0,1";
+    QTest::newRow("sum noise is rounded away") << 480.00000000000006 << "480";
+    QTest::newRow("smallest plain") << 0.0001 << "0,0001";
+    QTest::newRow("just below 0,0001") << 0.0000999 << "9,99E-05";
+    QTest::newRow("1,5E-07") << 1.5e-7 << "1,5E-07";
+    QTest::newRow("largest plain") << 999999999999999.0 << "999999999999999";
+    QTest::newRow("rounds up into exponent form") << 999999999999999.9 << "1E+15";
+    QTest::newRow("1E+15") << 1e15 << "1E+15";
+    QTest::newRow("1E+20") << 1e20 << "1E+20";
+    QTest::newRow("three exponent digits") << 1.5e-300 << "1,5E-300";
+    QTest::newRow("largest double")
+        << std::numeric_limits<double>::max() << "1,79769313486232E+308";
+    QTest::newRow("smallest subnormal")
+        << std::numeric_limits<double>::denorm_min() << "4,94065645841247E-324";
+    QTest::newRow("negative exponent form") << -2.5e20 << "-2,5E+20";
+    QTest::newRow("no group separators") << 1234567.25 << "1234567,25";
+}
+
+void PlatformTest::doublesBecomeGermanText() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(DoubleToText(value)), text);
+}
+
+void PlatformTest::textOfANonFiniteValueIsAFloatingPointError() {
+    for (double value :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()})
+        QCOMPARE(KindRaisedBy([&] { (void)DoubleToText(value); }), ErrorKind::FloatingPoint);
+}
+
+void PlatformTest::formattedNumbersReadBackWithinFifteenDigits() {
+    std::mt19937_64 random(20261208);
+    std::uniform_int_distribution<std::uint64_t> bits;
+    for (int n = 0; n < 20000; ++n) {
+        double value = 0;
+        const std::uint64_t pattern = bits(random);
+        std::memcpy(&value, &pattern, sizeof value);
+        if (!std::isfinite(value))
+            continue;
+        const std::string text = DoubleToText(value);
+        QVERIFY2(IsNumericText(text), text.c_str());
+        const double back = TextToDouble(text);
+        const double tolerance = 5e-15 * std::abs(value);
+        QVERIFY2(std::abs(back - value) <= tolerance || (value != 0 && std::abs(value) < 1e-307),
+                 text.c_str());
+    }
+}
+
+void PlatformTest::countersStopAtTheirLimit() {
+    QCOMPARE(CheckedIncrement(0), std::int16_t{1});
+    QCOMPARE(CheckedIncrement(32766), std::int16_t{32767});
+    QCOMPARE(KindRaisedBy([] { (void)CheckedIncrement(32767); }), ErrorKind::CounterOverflow);
+}
+
+void PlatformTest::boundsAreChecked_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("inside");
+    QTest::newRow("below") << -1 << false;
+    QTest::newRow("lower bound") << 0 << true;
+    QTest::newRow("upper bound") << 6 << true;
+    QTest::newRow("above") << 7 << false;
+}
+
+void PlatformTest::boundsAreChecked() {
+    QFETCH(int, index);
+    QFETCH(bool, inside);
+    if (inside)
+        CheckBounds(index, 0, 6);
+    else
+        QCOMPARE(KindRaisedBy([&] { CheckBounds(index, 0, 6); }), ErrorKind::Bounds);
+}
+
+void PlatformTest::floatingPointStatusCatchesOverflowInvalidAndDivision_data() {
+    QTest::addColumn<double>("left");
+    QTest::addColumn<double>("right");
+    QTest::addColumn<bool>("raises");
+    // left * right, or left / right where right is zero.
+    QTest::newRow("ordinary") << 3.0 << 4.0 << false;
+    QTest::newRow("overflow") << 1e308 << 10.0 << true;
+    QTest::newRow("underflow is fine") << 1e-308 << 1e-10 << false;
+    QTest::newRow("division by zero") << 1.0 << 0.0 << true;
+    QTest::newRow("invalid 0/0") << 0.0 << 0.0 << true;
+}
+
+void PlatformTest::floatingPointStatusCatchesOverflowInvalidAndDivision() {
+    QFETCH(double, left);
+    QFETCH(double, right);
+    QFETCH(bool, raises);
+    ClearFloatingPointStatus();
+    auto step = [&] {
+        const double stored = CheckedStore(right == 0.0 ? left / right : left * right);
+        CheckFloatingPointStatus();
+        return stored;
+    };
+    if (raises)
+        QCOMPARE(KindRaisedBy(step), ErrorKind::FloatingPoint);
+    else
+        VERIFY_SAME_DOUBLE(step(), left * right);
+}
+
+void PlatformTest::onlyTheThreeWatchedFlagsCount_data() {
+    // Each row raises its flag by real arithmetic (left / right), the way the
+    // rules would, and leaves the result unchecked.
+    QTest::addColumn<double>("left");
+    QTest::addColumn<double>("right");
+    QTest::addColumn<bool>("raises");
+    QTest::newRow("overflow") << 1e308 << 1e-10 << true;
+    QTest::newRow("invalid") << 0.0 << 0.0 << true;
+    QTest::newRow("division by zero") << 1.0 << 0.0 << true;
+    QTest::newRow("underflow") << 1e-308 << 1e10 << false;
+    QTest::newRow("inexact") << 1.0 << 3.0 << false;
+}
+
+void PlatformTest::onlyTheThreeWatchedFlagsCount() {
+    QFETCH(double, left);
+    QFETCH(double, right);
+    QFETCH(bool, raises);
+    ClearFloatingPointStatus();
+    volatile double quotient = left / right;
+    (void)quotient;
+    if (raises) {
+        QCOMPARE(KindRaisedBy([] { CheckFloatingPointStatus(); }), ErrorKind::FloatingPoint);
+        ClearFloatingPointStatus();
+    }
+    CheckFloatingPointStatus();
+}
+
+namespace {
+class NoControls : public ControlAccess {
+public:
+    void ShowMessageBox(std::string_view /*prompt*/, int /*buttons*/) override {}
+
+protected:
+    std::optional<std::string> ReadText(std::string_view /*control*/) override {
+        return std::nullopt;
+    }
+    bool WriteCaption(std::string_view /*control*/, std::string_view /*caption*/) override {
+        return false;
+    }
+};
+} // namespace
+
+void PlatformTest::aFailedPropertyAccessIsARuntimeError() {
+    NoControls form;
+    QCOMPARE(KindRaisedBy([&] { (void)form.Text("Text1"); }), ErrorKind::PropertyAccess);
+    QCOMPARE(KindRaisedBy([&] { form.SetCaption("Label10", "x"); }), ErrorKind::PropertyAccess);
+}
+
+QTEST_APPLESS_MAIN(PlatformTest)
+#include "platform_test.moc"
