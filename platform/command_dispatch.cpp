@@ -1,0 +1,35 @@
+#include "command_dispatch.h"
+
+#include "message_box.h"
+#include "runtime_error.h"
+
+#include <QAbstractButton>
+#include <QWidget>
+#include <new>
+
+namespace velmora {
+
+void RunCommand(QWidget& form, ControlAccess& controls, Command command) {
+    QString failure;
+    try {
+        command(controls);
+        return;
+    } catch (const RuntimeError& error) {
+        failure = QString::fromStdString(error.message());
+    } catch (const std::bad_alloc&) {
+        failure = QStringLiteral("Nicht genügend Arbeitsspeicher.");
+    } catch (const std::exception& error) {
+        failure = QStringLiteral("Unerwarteter Fehler: %1").arg(QString::fromUtf8(error.what()));
+    }
+    // Shown after the handler has unwound, so the command's temporaries are
+    // already released while the box waits for the user.
+    ShowRuntimeErrorMessage(&form, failure);
+}
+
+void ConnectCommand(QAbstractButton& button, QWidget& form, ControlAccess& controls,
+                    Command command) {
+    QObject::connect(&button, &QAbstractButton::clicked, &form,
+                     [&form, &controls, command] { RunCommand(form, controls, command); });
+}
+
+} // namespace velmora

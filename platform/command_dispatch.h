@@ -1,0 +1,22 @@
+#pragma once
+
+#include "control_access.h"
+
+class QAbstractButton;
+class QWidget;
+
+namespace velmora {
+
+using Command = void (*)(ControlAccess&);
+
+// Runs `command` for each click of `button`. This is the runtime's default
+// handling of run-time errors: an error that leaves the command is shown in a
+// modal box over `form`, and the program goes on. No exception ever reaches
+// the Qt event loop.
+void ConnectCommand(QAbstractButton& button, QWidget& form, ControlAccess& controls,
+                    Command command);
+
+// The same handling for one run, for callers without a button.
+void RunCommand(QWidget& form, ControlAccess& controls, Command command);
+
+} // namespace velmora

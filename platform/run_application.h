@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace velmora {
+
+enum class ThreadingModel { SingleThreaded };
+
+// Everything the program tells the runtime at start: who it is, which window
+// to open, which language and locale to speak.
+struct StartupRecord {
+    QString title;           // application name, also the title of message boxes
+    QString version;         // "1.00"
+    QString desktopFileName; // the desktop entry, without ".desktop"
+    QString iconResource;    // a Qt resource path
+    int localeId = 0;        // Windows locale id, 0x0407 for German (Germany)
+    ThreadingModel threading = ThreadingModel::SingleThreaded;
+    std::function<std::unique_ptr<QWidget>()> startForm;
+};
+
+// Sets up the running QApplication from the record: names, version, locale,
+// German Qt texts, the icon and the font substitutes. RunApplication calls
+// it; tests call it to get the same application the user gets.
+void ConfigureApplication(const StartupRecord& record);
+
+// Creates the application, shows the start form and runs the event loop until
+// the form is closed. Returns the process exit status. Without a display it
+// says so in one line and returns 1.
+int RunApplication(const StartupRecord& record);
+
+} // namespace velmora

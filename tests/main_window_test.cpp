@@ -1,0 +1,291 @@
+#include "form1.h"
+#include "velmora_startup.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// What a message box showed before the test closed it.
+struct SeenBox {
+    bool shown = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QAbstractButton*>::size_type buttonCount = 0;
+    bool okButton = false;
+};
+
+const QString FiveLines = QStringLiteral(
+    " Ergebnis nach der Trapezregel:\r\nF = %1\r\n\r\nErgebnis nach der Simpson-Regel:\r\nF = %2");
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void everyControlSitsWhereTheTableSays_data();
+    void everyControlSitsWhereTheTableSays();
+    void theWindowIsFixedAndNamedForm1();
+    void focusStartsOnTheButtonAndTabWalksTheFields();
+    void typingSevenValuesAndClickingShowsBothResults();
+    void aClickRightAfterStartShowsTheMessageAndChangesNothing();
+    void aBadSecondValueShowsAnErrorAndTheNextClickStillWorks();
+    void anOverflowInSimpsonKeepsTheTrapezoidLinesAndTheProgramAlive();
+    void aNonNumericFirstValueKeepsThePreviousResult();
+    void theResultCanBeSelectedAndCopiedButNotEdited();
+    void screenReadersHearTheCaptionOfEachField();
+    void theWindowCarriesTheProgramIcon();
+
+private:
+    template <typename T> T* control(const char* name) const {
+        auto* widget = m_form->findChild<T*>(QLatin1String(name));
+        if (widget == nullptr)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QLineEdit* field(int number) const {
+        return control<QLineEdit>(qPrintable(QStringLiteral("Text%1").arg(number)));
+    }
+    QString result() const { return control<QLabel>("Label10")->text(); }
+    void type(const QStringList& values);
+    SeenBox clickAndCloseTheBox();
+
+    std::unique_ptr<Form1> m_form;
+};
+
+void MainWindowTest::initTestCase() {
+    velmora::ConfigureApplication(VelmoraStartupRecord());
+}
+
+void MainWindowTest::init() {
+    m_form = std::make_unique<Form1>();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+}
+
+void MainWindowTest::cleanup() {
+    m_form.reset();
+}
+
+void MainWindowTest::type(const QStringList& values) {
+    for (int k = 0; k < values.size(); ++k) {
+        field(k + 1)->clear();
+        QTest::keyClicks(field(k + 1), values[k]);
+    }
+}
+
+SeenBox MainWindowTest::clickAndCloseTheBox() {
+    SeenBox seen;
+    // The box is modal: inspect and close it from inside its event loop.
+    QTimer::singleShot(0, this, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        seen.shown = true;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        seen.buttonCount = box->buttons().size();
+        seen.okButton = box->button(QMessageBox::Ok) != nullptr;
+        box->accept();
+    });
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    return seen;
+}
+
+void MainWindowTest::everyControlSitsWhereTheTableSays_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("points");
+
+    // Twips from the window definition, 15 to the pixel.
+    auto twips = [](int left, int top, int width, int height) {
+        return QRect(left / 15, top / 15, width / 15, height / 15);
+    };
+    const QStringList captions{"T = -200 °C", "T = 0 °C",   "T = 200 °C", "T = 400 °C",
+                               "T = 600 °C",  "T = 800 °C", "T = 1000 °C"};
+    const int captionWidths[] = {1095, 1095, 1215, 1215, 1215, 1335, 1335};
+
+    QTest::newRow("Label1") << "Label1"
+                            << "QLabel" << twips(2640, 120, 1455, 615) << "Lösung für Aufgabe 5"
+                            << 9.75;
+    QTest::newRow("Command1") << "Command1"
+                              << "QPushButton" << twips(600, 5520, 4455, 615) << "Starte Berechnung"
+                              << 7.5;
+    for (int k = 0; k < 7; ++k) {
+        const QString name = QStringLiteral("Text%1").arg(k + 1);
+        QTest::newRow(qPrintable(name))
+            << name << "QLineEdit" << twips(2040, 1680 + 480 * k, 1215, 285) << QString() << 7.5;
+    }
+    QTest::newRow("Label2") << "Label2"
+                            << "QLabel" << twips(1680, 1080, 1935, 495)
+                            << "Messwerte an den Stützstellen" << 9.75;
+    for (int k = 0; k < 7; ++k) {
+        const QString name = QStringLiteral("Label%1").arg(k + 3);
+        QTest::newRow(qPrintable(name))
+            << name << "QLabel" << twips(600, 1680 + 480 * k, captionWidths[k], 255) << captions[k]
+            << 7.5;
+    }
+    QTest::newRow("Label10") << "Label10"
+                             << "QLabel" << twips(4200, 1800, 2415, 2655) << QString() << 7.5;
+}
+
+void MainWindowTest::everyControlSitsWhereTheTableSays() {
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    QFETCH(double, points);
+
+    auto* widget = m_form->findChild<QWidget*>(name);
+    QVERIFY(widget != nullptr);
+    QCOMPARE(widget->parentWidget(), m_form.get());
+    QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), kind);
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->property("text").toString(), text);
+    QCOMPARE(widget->font().pointSizeF(), points);
+    QCOMPARE(widget->font().weight(), QFont::Normal);
+    QCOMPARE(QFontInfo(widget->font()).family(), QStringLiteral("Liberation Sans"));
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        QVERIFY(label->wordWrap());
+        QCOMPARE(label->focusPolicy() & Qt::TabFocus, 0);
+        const bool heading = name == "Label1" || name == "Label2";
+        QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask,
+                 heading ? Qt::AlignHCenter : Qt::AlignLeft);
+        QCOMPARE(label->alignment() & Qt::AlignVertical_Mask, Qt::AlignTop);
+        QCOMPARE(label->frameShape(), name == "Label10" ? QFrame::Box : QFrame::NoFrame);
+        // A caption wider than its label wraps but never spills out of it.
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height() ||
+                     label->text().isEmpty(),
+                 qPrintable(label->text()));
+    }
+}
+
+void MainWindowTest::theWindowIsFixedAndNamedForm1() {
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Form1"));
+    QCOMPARE(m_form->size(), QSize(464, 442));
+    QCOMPARE(m_form->minimumSize(), QSize(464, 442));
+    QCOMPARE(m_form->maximumSize(), QSize(464, 442));
+    QCOMPARE(m_form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 18);
+}
+
+void MainWindowTest::focusStartsOnTheButtonAndTabWalksTheFields() {
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>("Command1"));
+    const QStringList walk{"Text1", "Text2", "Text3",    "Text4", "Text5",
+                           "Text6", "Text7", "Command1", "Text1"};
+    for (const QString& next : walk) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), next);
+    }
+}
+
+void MainWindowTest::typingSevenValuesAndClickingShowsBothResults() {
+    type({"0", "1", "4", "9", "16", "25", "36"});
+    QCOMPARE(clickAndCloseTheBox().shown, false);
+    QCOMPARE(result(), FiveLines.arg("14600", "14400"));
+
+    type({"2,5", "0", "0", "0", "0", "0", "0"});
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    const QString first = result();
+    QCOMPARE(first, FiveLines.arg("250", "166,666666666667"));
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(result(), first);
+}
+
+void MainWindowTest::aClickRightAfterStartShowsTheMessageAndChangesNothing() {
+    const SeenBox box = clickAndCloseTheBox();
+    QVERIFY(box.shown);
+    QCOMPARE(box.title, QStringLiteral("Velmora"));
+    QCOMPARE(box.text, QStringLiteral("Wert ist keine Zahl!"));
+    QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QCOMPARE(box.buttonCount, 1);
+    QVERIFY(box.okButton);
+    QCOMPARE(result(), QString());
+    for (int k = 1; k <= 7; ++k)
+        QCOMPARE(field(k)->text(), QString());
+}
+
+void MainWindowTest::aBadSecondValueShowsAnErrorAndTheNextClickStillWorks() {
+    type({"1", "abc", "1", "1", "1", "1", "1"});
+    const SeenBox box = clickAndCloseTheBox();
+    QVERIFY(box.shown);
+    QCOMPARE(box.title, QStringLiteral("Velmora"));
+    QVERIFY2(box.text.contains(QStringLiteral("„abc“")), qPrintable(box.text));
+    QCOMPARE(result(), QString());
+
+    type({"1", "1"});
+    QCOMPARE(clickAndCloseTheBox().shown, false);
+    QCOMPARE(result(), FiveLines.arg("1200", "1200"));
+}
+
+void MainWindowTest::anOverflowInSimpsonKeepsTheTrapezoidLinesAndTheProgramAlive() {
+    type({"1e305", "1e305", "1e305", "1e305", "1e305", "1e305", "1e305"});
+    const SeenBox box = clickAndCloseTheBox();
+    QVERIFY(box.shown);
+    QVERIFY2(box.text.startsWith(QStringLiteral("Gleitkommafehler")), qPrintable(box.text));
+    QCOMPARE(result(), QStringLiteral(" Ergebnis nach der Trapezregel:\r\nF = 1,2E+308"));
+
+    type({"1", "1", "1", "1", "1", "1", "1"});
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(result(), FiveLines.arg("1200", "1200"));
+}
+
+void MainWindowTest::aNonNumericFirstValueKeepsThePreviousResult() {
+    type({"1", "1", "1", "1", "1", "1", "1"});
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    type({"x"});
+    const SeenBox box = clickAndCloseTheBox();
+    QCOMPARE(box.text, QStringLiteral("Wert ist keine Zahl!"));
+    QCOMPARE(result(), FiveLines.arg("1200", "1200"));
+}
+
+void MainWindowTest::theResultCanBeSelectedAndCopiedButNotEdited() {
+    type({"1", "1", "1", "1", "1", "1", "1"});
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    auto* label = control<QLabel>("Label10");
+    QVERIFY(label->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+    QVERIFY(!label->textInteractionFlags().testFlag(Qt::TextEditable));
+
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(QApplication::focusWidget(), label);
+    QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("F = 1200")));
+    QTest::keyClicks(label, "99");
+    QCOMPARE(result(), FiveLines.arg("1200", "1200"));
+}
+
+void MainWindowTest::screenReadersHearTheCaptionOfEachField() {
+    const QStringList captions{"T = -200 °C", "T = 0 °C",   "T = 200 °C", "T = 400 °C",
+                               "T = 600 °C",  "T = 800 °C", "T = 1000 °C"};
+    for (int k = 0; k < 7; ++k) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field(k + 1));
+        QVERIFY(accessible != nullptr);
+        QCOMPARE(accessible->text(QAccessible::Name), captions[k]);
+    }
+}
+
+void MainWindowTest::theWindowCarriesTheProgramIcon() {
+    const QList<QSize> sizes = m_form->windowIcon().availableSizes();
+    QVERIFY(sizes.contains(QSize(32, 32)));
+    QVERIFY(sizes.contains(QSize(16, 16)));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The executable's identity: icon images, the Windows version record (compiled
+# with mingw-w64's windres and read back) and the desktop entry.
+set -euo pipefail
+resources=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+expect() { # description, haystack file, pattern
+    if grep -qE -- "$3" "$2"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi
+}
+
+icotool -l "$resources/velmora.ico" >"$work/icons"
+expect "icon has exactly three images" <(wc -l <"$work/icons") '^3$'
+expect "32x32 in 2 colours" "$work/icons" '--width=32 --height=32 --bit-depth=1 --palette-size=2$'
+expect "32x32 in 16 colours" "$work/icons" '--width=32 --height=32 --bit-depth=4 --palette-size=16$'
+expect "16x16 in 16 colours" "$work/icons" '--width=16 --height=16 --bit-depth=4 --palette-size=16$'
+
+(cd "$resources" && x86_64-w64-mingw32-windres --preprocessor=cpp -i velmora.rc -O res -o "$work/velmora.res")
+x86_64-w64-mingw32-windres -i "$work/velmora.res" -O rc -o "$work/back.rc"
+tr -s ' ' <"$work/back.rc" >"$work/version"
+expect "file version 1.0.0.0" "$work/version" '^ ?FILEVERSION 1, 0, 0, 0$'
+expect "product version 1.0.0.0" "$work/version" '^ ?PRODUCTVERSION 1, 0, 0, 0$'
+expect "file type application" "$work/version" '^ ?FILETYPE 0x1$'
+expect "German string block" "$work/version" 'BLOCK "040704b0"|BLOCK "040704B0"'
+expect "FileVersion 1.00" "$work/version" 'VALUE "FileVersion", "1.00"'
+expect "ProductVersion 1.00" "$work/version" 'VALUE "ProductVersion", "1.00"'
+expect "ProductName" "$work/version" 'VALUE "ProductName", "Velmora"'
+expect "InternalName" "$work/version" 'VALUE "InternalName", "Velmora"'
+expect "OriginalFilename" "$work/version" 'VALUE "OriginalFilename", "Velmora.exe"'
+expect "CompanyName" "$work/version" 'VALUE "CompanyName", "[^"]+"'
+expect "translation German, Unicode" "$work/version" 'VALUE "Translation", 0x407, 1200'
+expect "UTF-8 en dash read as U+2013" "$work/version" 'L"Velmora \\x2013 Numerische Integration"'
+expect "the icon is in the executable" "$work/version" 'RT_GROUP_ICON'
+
+desktop-file-validate "$resources/velmora.desktop" && echo "ok   desktop entry validates" ||
+    { echo "FAIL desktop entry"; failures=$((failures + 1)); }
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]

@@ -1,0 +1,5 @@
+#include "velmora_startup.h"
+
+int main() {
+    return velmora::RunApplication(VelmoraStartupRecord());
+}
