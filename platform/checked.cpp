@@ -12,13 +12,13 @@ namespace velmora {
 namespace {
 
 // Underflow and inexact results are ordinary and never stop a calculation.
-constexpr int WatchedFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
-
 #ifdef VELMORA_SSE_STATUS
 // On x86-64 doubles are computed in SSE registers, so MXCSR holds the flags
 // that matter. glibc's feclearexcept also rewrites the x87 environment, which
 // costs more than a whole rule.
 constexpr unsigned SseWatchedFlags = _MM_EXCEPT_INVALID | _MM_EXCEPT_DIV_ZERO | _MM_EXCEPT_OVERFLOW;
+#else
+constexpr int WatchedFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 #endif
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <system_error>
 
@@ -87,6 +88,19 @@ long long LeadingOrder(std::string_view whole, std::string_view fraction, int ex
     return order + exponentSign * exp;
 }
 
+// The largest double is shown as 1,79769313486232E+308, which strictly lies
+// beyond it. So that every shown number can be typed back, texts up to where
+// 15 digits stop telling them apart from it read as the largest double.
+bool ShownAsLargestDouble(std::string_view whole, std::string_view fraction, long long order) {
+    constexpr std::string_view Limit = "1797693134862325"; // 1,797693134862325E+308, excluded
+    if (order != 308)
+        return false;
+    std::string digits(whole);
+    digits += fraction;
+    digits.erase(0, digits.find_first_not_of('0'));
+    return digits < Limit;
+}
+
 std::optional<double> ParseNumber(std::string_view text) {
     Scanner scan(text);
     scan.SkipBlanks();
@@ -130,9 +144,13 @@ std::optional<double> ParseNumber(std::string_view text) {
     if (error == std::errc::result_out_of_range) {
         // Either beyond the largest double (no number) or below the smallest
         // subnormal, which rounds to zero like any other tiny value.
-        if (LeadingOrder(whole, fraction, exponentSign, exponent) > 0)
-            return std::nullopt;
-        return negative ? -0.0 : 0.0;
+        const long long order = LeadingOrder(whole, fraction, exponentSign, exponent);
+        if (order <= 0)
+            return negative ? -0.0 : 0.0;
+        if (ShownAsLargestDouble(whole, fraction, order))
+            return negative ? -std::numeric_limits<double>::max()
+                            : std::numeric_limits<double>::max();
+        return std::nullopt;
     }
     if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
         return std::nullopt;

@@ -24,6 +24,7 @@ struct SeenBox {
     bool okButton = false;
 };
 
+const QString TwoLines = QStringLiteral(" Ergebnis nach der Trapezregel:\r\nF = %1");
 const QString FiveLines = QStringLiteral(
     " Ergebnis nach der Trapezregel:\r\nF = %1\r\n\r\nErgebnis nach der Simpson-Regel:\r\nF = %2");
 
@@ -46,6 +47,8 @@ private slots:
     void aBadSecondValueShowsAnErrorAndTheNextClickStillWorks();
     void anOverflowInSimpsonKeepsTheTrapezoidLinesAndTheProgramAlive();
     void aNonNumericFirstValueKeepsThePreviousResult();
+    void hostileTextsGetANumberTheMessageOrAClearError_data();
+    void hostileTextsGetANumberTheMessageOrAClearError();
     void theResultCanBeSelectedAndCopiedButNotEdited();
     void screenReadersHearTheCaptionOfEachField();
     void theWindowCarriesTheProgramIcon();
@@ -239,7 +242,7 @@ void MainWindowTest::anOverflowInSimpsonKeepsTheTrapezoidLinesAndTheProgramAlive
     const SeenBox box = clickAndCloseTheBox();
     QVERIFY(box.shown);
     QVERIFY2(box.text.startsWith(QStringLiteral("Gleitkommafehler")), qPrintable(box.text));
-    QCOMPARE(result(), QStringLiteral(" Ergebnis nach der Trapezregel:\r\nF = 1,2E+308"));
+    QCOMPARE(result(), TwoLines.arg("1,2E+308"));
 
     type({"1", "1", "1", "1", "1", "1", "1"});
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
@@ -253,6 +256,69 @@ void MainWindowTest::aNonNumericFirstValueKeepsThePreviousResult() {
     const SeenBox box = clickAndCloseTheBox();
     QCOMPARE(box.text, QStringLiteral("Wert ist keine Zahl!"));
     QCOMPARE(result(), FiveLines.arg("1200", "1200"));
+}
+
+void MainWindowTest::hostileTextsGetANumberTheMessageOrAClearError_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("trapezoid"); // "" when the text is no number
+
+    // The text goes into Text1 with the other fields 0: the trapezoidal
+    // result is then 100 times its value.
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("blanks") << QStringLiteral("   ") << QString();
+    QTest::newRow("a megabyte of digits") << QString(1'000'000, '7') << QString();
+    QTest::newRow("a megabyte of zeros, then 1") << QString(1'000'000, '0') + '1' << "100";
+    QTest::newRow("leading zeros") << QStringLiteral("007") << "700";
+    QTest::newRow("+,5") << QStringLiteral("+,5") << "50";
+    QTest::newRow("5,") << QStringLiteral("5,") << "500";
+    QTest::newRow("1e") << QStringLiteral("1e") << QString();
+    QTest::newRow("1e+") << QStringLiteral("1e+") << QString();
+    QTest::newRow("1,5e3") << QStringLiteral("1,5e3") << "150000";
+    QTest::newRow("Arabic-Indic digits") << QStringLiteral("١٢٣") << QString();
+    QTest::newRow("fullwidth digits") << QStringLiteral("１２３") << QString();
+    QTest::newRow("minus sign U+2212") << QStringLiteral("\u22122") << "-200";
+    QTest::newRow("no-break space around") << QStringLiteral("\u00A02\u00A0") << "200";
+    QTest::newRow("NUL inside") << QStringLiteral("1") + QChar(0) + QStringLiteral("2")
+                                << QString();
+    QTest::newRow("combining mark") << QStringLiteral("1\u0301") << QString();
+    QTest::newRow("right-to-left mark") << QStringLiteral("\u200F12") << QString();
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + '1' << QString();
+    QTest::newRow("1e308 overflows in the rule") << QStringLiteral("1e308") << "overflow";
+    QTest::newRow("1e309") << QStringLiteral("1e309") << QString();
+    QTest::newRow("4,9e-324") << QStringLiteral("4,9e-324") << "4,94065645841247E-322";
+    QTest::newRow("1e-400") << QStringLiteral("1e-400") << "0";
+}
+
+void MainWindowTest::hostileTextsGetANumberTheMessageOrAClearError() {
+    QFETCH(QString, text);
+    QFETCH(QString, trapezoid);
+    const QStringList zeros{"0", "0", "0", "0", "0", "0"};
+
+    // In Text1: a number, or the message.
+    field(1)->setText(text);
+    for (int k = 2; k <= 7; ++k)
+        field(k)->setText(zeros[k - 2]);
+    const SeenBox first = clickAndCloseTheBox();
+    if (trapezoid.isEmpty()) {
+        QCOMPARE(first.text, QStringLiteral("Wert ist keine Zahl!"));
+        QCOMPARE(result(), QString());
+    } else if (trapezoid == "overflow") {
+        QVERIFY(first.text.startsWith(QStringLiteral("Gleitkommafehler")));
+    } else {
+        QVERIFY2(!first.shown, qPrintable(first.text));
+        QVERIFY2(result().startsWith(TwoLines.arg(trapezoid) + QStringLiteral("\r\n")),
+                 qPrintable(result()));
+    }
+
+    // In Text2: a number, or a clear conversion error.
+    field(1)->setText(QStringLiteral("0"));
+    field(2)->setText(text);
+    const SeenBox second = clickAndCloseTheBox();
+    if (trapezoid.isEmpty())
+        QVERIFY2(second.text.contains(QStringLiteral("Zahl umwandeln")), qPrintable(second.text));
+    else if (trapezoid != "overflow")
+        QVERIFY2(!second.shown, qPrintable(second.text));
+    QVERIFY(m_form->isVisible());
 }
 
 void MainWindowTest::theResultCanBeSelectedAndCopiedButNotEdited() {

@@ -79,6 +79,13 @@ void PlatformTest::numberTextsAreReadWithCommaOrPoint_data() {
     QTest::newRow("negative zero") << QByteArray("-0") << -0.0;
     QTest::newRow("many fraction digits scaled up")
         << QByteArray("0," + QByteArray(400, '0') + "1e402") << 10.0;
+    QTest::newRow("a megabyte of zeros") << QByteArray(1'000'000, '0') << 0.0;
+    QTest::newRow("a megabyte of leading zeros") << QByteArray(1'000'000, '0') + "12,5" << 12.5;
+    // The largest double's own text form must read back (a fuzzer finding).
+    QTest::newRow("largest double as shown")
+        << QByteArray("1,79769313486232E+308") << std::numeric_limits<double>::max();
+    QTest::newRow("negative largest double as shown")
+        << QByteArray("-1,79769313486232E+308") << -std::numeric_limits<double>::max();
     QTest::newRow("minus sign U+2212") << QByteArray("\xE2\x88\x92"
                                                      "2,5")
                                        << -2.5;
@@ -116,7 +123,8 @@ void PlatformTest::everythingElseIsNoNumberAndFailsToConvert_data() {
     QTest::newRow("hex") << QByteArray("0x10");
     QTest::newRow("currency") << QByteArray("5€");
     QTest::newRow("1e309 beyond the largest double") << QByteArray("1e309");
-    QTest::newRow("just beyond the largest double") << QByteArray("1,7976931348623159e308");
+    QTest::newRow("next 15-digit number beyond the largest double")
+        << QByteArray("1,79769313486233E+308");
     QTest::newRow("huge exponent") << QByteArray("1e99999999999999999999");
     QTest::newRow("a million digits") << QByteArray(1'000'000, '9');
     QTest::newRow("NUL inside") << QByteArray("1\0"
@@ -125,6 +133,17 @@ void PlatformTest::everythingElseIsNoNumberAndFailsToConvert_data() {
     QTest::newRow("Arabic-Indic digits") << QByteArray("\xD9\xA1\xD9\xA2\xD9\xA3");
     QTest::newRow("fullwidth digits") << QByteArray("\xEF\xBC\x91\xEF\xBC\x92");
     QTest::newRow("invalid UTF-8") << QByteArray("1\xFF");
+    QTest::newRow("where 15 digits tell it from the largest double")
+        << QByteArray("1,797693134862325E+308");
+    QTest::newRow("combining acute accent") << QByteArray("1\xCC\x81");
+    QTest::newRow("right-to-left mark") << QByteArray("\xE2\x80\x8F"
+                                                      "12");
+    QTest::newRow("left-to-right mark") << QByteArray("12\xE2\x80\x8E");
+    QTest::newRow("NUL alone") << QByteArray("\0", 1);
+    QTest::newRow("minus sign twice") << QByteArray("\xE2\x88\x92\xE2\x88\x92"
+                                                    "1");
+    QTest::newRow("no-break space inside") << QByteArray("1\xC2\xA0"
+                                                         "000");
 }
 
 void PlatformTest::everythingElseIsNoNumberAndFailsToConvert() {

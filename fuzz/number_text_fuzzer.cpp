@@ -1,0 +1,41 @@
+// Any byte string as a field text: IsNumericText and TextToDouble agree, a
+// converted value is finite, and its text form reads back as a number within
+// 15 significant digits.
+#include "number_text.h"
+#include "runtime_error.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const bool numeric = velmora::IsNumericText(text);
+    double value = 0.0;
+    try {
+        value = velmora::TextToDouble(text);
+    } catch (const velmora::RuntimeError& error) {
+        Check(!numeric);
+        Check(error.kind() == velmora::ErrorKind::Conversion);
+        return 0;
+    }
+    Check(numeric);
+    Check(std::isfinite(value));
+
+    const std::string shown = velmora::DoubleToText(value);
+    Check(velmora::IsNumericText(shown));
+    const double back = velmora::TextToDouble(shown);
+    const double tolerance = std::abs(value) * 5e-15 + 5e-324;
+    Check(std::abs(back - value) <= tolerance);
+    return 0;
+}

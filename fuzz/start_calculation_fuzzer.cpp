@@ -1,0 +1,58 @@
+// Seven arbitrary texts into StartCalculation on a fake window. Every run ends
+// in exactly one of: the message with Label10 untouched; a run-time error with
+// Label10 untouched or at lines 1-2; the five-line result. Never "inf" or
+// "nan" on display.
+#include "fake_form.h"
+#include "runtime_error.h"
+#include "start_calculation.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
+#include <regex>
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+const std::string Number = R"(-?[0-9]+(,[0-9]+)?(E[+-][0-9]{2,3})?)";
+const std::regex TwoLines(" Ergebnis nach der Trapezregel:\r\nF = " + Number);
+const std::regex FiveLines(" Ergebnis nach der Trapezregel:\r\nF = " + Number +
+                           "\r\n\r\nErgebnis nach der Simpson-Regel:\r\nF = " + Number);
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider provider(data, size);
+    std::vector<std::string> fields;
+    for (int k = 0; k < 7; ++k)
+        fields.push_back(provider.ConsumeRandomLengthString(64));
+    FakeForm form(fields);
+
+    bool raised = false;
+    try {
+        velmora::StartCalculation(form);
+    } catch (const velmora::RuntimeError&) {
+        raised = true;
+    }
+
+    if (!form.messages.empty()) {
+        Check(!raised);
+        Check(form.messages == std::vector<std::string>{"Wert ist keine Zahl!"});
+        Check(form.reads == std::vector<std::string>{"Text1"});
+        Check(form.captionHistory.empty());
+    } else if (raised) {
+        Check(form.captionHistory.empty() ||
+              (form.captionHistory.size() == 1 &&
+               std::regex_match(form.captionHistory[0], TwoLines)));
+    } else {
+        Check(form.captionHistory.size() == 2);
+        Check(std::regex_match(form.captionHistory[0], TwoLines));
+        Check(std::regex_match(form.captionHistory[1], FiveLines));
+        Check(form.captionHistory[1].rfind(form.captionHistory[0], 0) == 0);
+    }
+    return 0;
+}
