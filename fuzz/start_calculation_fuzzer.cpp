@@ -28,6 +28,7 @@ const std::regex FiveLines(" Ergebnis nach der Trapezregel:\r\nF = " + Number +
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider provider(data, size);
     std::vector<std::string> fields;
+    fields.reserve(7);
     for (int k = 0; k < 7; ++k)
         fields.push_back(provider.ConsumeRandomLengthString(64));
     FakeForm form(fields);
@@ -45,9 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(form.reads == std::vector<std::string>{"Text1"});
         Check(form.captionHistory.empty());
     } else if (raised) {
-        Check(form.captionHistory.empty() ||
-              (form.captionHistory.size() == 1 &&
-               std::regex_match(form.captionHistory[0], TwoLines)));
+        Check(form.captionHistory.empty() || (form.captionHistory.size() == 1 &&
+                                              std::regex_match(form.captionHistory[0], TwoLines)));
     } else {
         Check(form.captionHistory.size() == 2);
         Check(std::regex_match(form.captionHistory[0], TwoLines));

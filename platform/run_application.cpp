@@ -19,7 +19,7 @@ namespace {
 QLocale LocaleFor(int localeId) {
     switch (localeId) {
     case 0x0407:
-        return QLocale(QLocale::German, QLocale::Germany);
+        return {QLocale::German, QLocale::Germany};
     default:
         return QLocale::system();
     }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QtTest>
-#include <cstring>
+#include <bit>
+#include <cstdint>
 
 // QCOMPARE on doubles is fuzzy; results here must match bit for bit
 // (which also tells -0.0 from 0.0).
 inline bool SameDouble(double actual, double expected) {
-    return std::memcmp(&actual, &expected, sizeof actual) == 0;
+    return std::bit_cast<std::uint64_t>(actual) == std::bit_cast<std::uint64_t>(expected);
 }
 
 #define VERIFY_SAME_DOUBLE(actual, expected)                                                       \
