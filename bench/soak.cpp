@@ -35,7 +35,7 @@ protected:
         if (event->type() == QEvent::Show)
             if (auto* box = qobject_cast<QMessageBox*>(watched)) {
                 ++closed;
-                QMetaObject::invokeMethod(box, &QMessageBox::accept, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
             }
         return false;
     }
