@@ -1,6 +1,7 @@
 #include "exact_double.h"
 #include "fake_form.h"
 #include "quadrature.h"
+#include "result_text.h"
 #include "runtime_error.h"
 #include "sample_values.h"
 #include "start_calculation.h"
@@ -40,10 +41,6 @@ QStringList ToQt(const std::vector<std::string>& texts) {
         list << QString::fromStdString(text);
     return list;
 }
-
-const QString FirstTwoLines = QStringLiteral(" Ergebnis nach der Trapezregel:\r\nF = %1");
-const QString AllFiveLines = QStringLiteral(
-    " Ergebnis nach der Trapezregel:\r\nF = %1\r\n\r\nErgebnis nach der Simpson-Regel:\r\nF = %2");
 
 } // namespace
 
@@ -152,16 +149,15 @@ void CalculationTest::aClickShowsWhatTheFieldsAllow_data() {
     const QStringList ones{"1", "1", "1", "1", "1", "1", "1"};
 
     QTest::newRow("all ones") << ones
-                              << QStringList{FirstTwoLines.arg("1200"),
-                                             AllFiveLines.arg("1200", "1200")}
+                              << QStringList{TwoLines.arg("1200"), FiveLines.arg("1200", "1200")}
                               << none << std::optional<ErrorKind>();
     QTest::newRow("end node 2,5") << QStringList{"2,5", "0", "0", "0", "0", "0", "0"}
-                                  << QStringList{FirstTwoLines.arg("250"),
-                                                 AllFiveLines.arg("250", "166,666666666667")}
+                                  << QStringList{TwoLines.arg("250"),
+                                                 FiveLines.arg("250", "166,666666666667")}
                                   << none << std::optional<ErrorKind>();
     QTest::newRow("points, blanks and exponents")
         << QStringList{" 1.5", "2,5", "1e1", "-0,5", "+3", "0.25 ", "7"}
-        << QStringList{FirstTwoLines.arg("3900"), AllFiveLines.arg("3900", "2900")} << none
+        << QStringList{TwoLines.arg("3900"), FiveLines.arg("3900", "2900")} << none
         << std::optional<ErrorKind>();
     QTest::newRow("Text1 empty") << QStringList{"", "1", "1", "1", "1", "1", "1"} << none
                                  << noNumber << std::optional<ErrorKind>();
@@ -176,8 +172,7 @@ void CalculationTest::aClickShowsWhatTheFieldsAllow_data() {
         << std::optional(ErrorKind::FloatingPoint);
     QTest::newRow("overflow in the Simpson rule keeps lines 1-2")
         << QStringList{"1e305", "1e305", "1e305", "1e305", "1e305", "1e305", "1e305"}
-        << QStringList{FirstTwoLines.arg("1,2E+308")} << none
-        << std::optional(ErrorKind::FloatingPoint);
+        << QStringList{TwoLines.arg("1,2E+308")} << none << std::optional(ErrorKind::FloatingPoint);
 }
 
 void CalculationTest::aClickShowsWhatTheFieldsAllow() {
@@ -222,7 +217,7 @@ void CalculationTest::twoClicksGiveTheSameText() {
     const std::string first = form.captions["Label10"];
     StartCalculation(form);
     QCOMPARE(form.captions["Label10"], first);
-    QCOMPARE(QString::fromStdString(first), AllFiveLines.arg("59940", "57878"));
+    QCOMPARE(QString::fromStdString(first), FiveLines.arg("59940", "57878"));
 }
 
 void CalculationTest::aMissingControlIsAPropertyAccessError() {

@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "result_text.h"
 #include "velmora_startup.h"
 
 #include <QAccessible>
@@ -23,10 +24,6 @@ struct SeenBox {
     QList<QAbstractButton*>::size_type buttonCount = 0;
     bool okButton = false;
 };
-
-const QString TwoLines = QStringLiteral(" Ergebnis nach der Trapezregel:\r\nF = %1");
-const QString FiveLines = QStringLiteral(
-    " Ergebnis nach der Trapezregel:\r\nF = %1\r\n\r\nErgebnis nach der Simpson-Regel:\r\nF = %2");
 
 } // namespace
 
