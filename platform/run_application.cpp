@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QTranslator>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -25,17 +26,39 @@ QLocale LocaleFor(int localeId) {
     }
 }
 
-// Qt ends the process with an abort when no platform plugin can start, i.e.
-// when there is no display. While the application is being created, messages
-// are held back; a fatal one becomes a single clear line and exit status 1.
+// Qt ends the process with an abort when no platform plugin can start. While
+// the application is being created, messages are held back; a fatal one
+// becomes a single German line that says what failed, and exit status 1.
 std::vector<std::pair<QtMsgType, QString>> HeldMessages;
+
+// The platform plugins say so in a warning before Qt's fatal message.
+bool DisplayWasMissing() {
+    return std::any_of(HeldMessages.begin(), HeldMessages.end(), [](const auto& held) {
+        return held.second.contains(QLatin1String("connect to display")) ||
+               held.second.contains(QLatin1String("wl_display"));
+    });
+}
+
+// Qt's fatal message only says that no plugin could be initialised; the
+// warning before it names the cause.
+QString FailureReason(const QString& fatalMessage) {
+    QString reason = fatalMessage.section(QLatin1Char('\n'), 0, 0);
+    for (const auto& [type, message] : HeldMessages)
+        if (type == QtWarningMsg || type == QtCriticalMsg)
+            reason = message;
+    return reason.simplified();
+}
 
 void StartupMessageHandler(QtMsgType type, const QMessageLogContext& /*context*/,
                            const QString& message) {
     if (type == QtFatalMsg) {
-        std::fputs("Velmora: Keine grafische Anzeige gefunden. Das Programm braucht eine "
-                   "Desktop-Sitzung (X11 oder Wayland).\n",
-                   stderr);
+        const QString line =
+            DisplayWasMissing()
+                ? QStringLiteral("Velmora: Keine grafische Anzeige gefunden. Das Programm braucht "
+                                 "eine Desktop-Sitzung (X11 oder Wayland).")
+                : QStringLiteral("Velmora: Die grafische Oberfläche ließ sich nicht starten: ") +
+                      FailureReason(message);
+        std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stderr);
         std::_Exit(1);
     }
     HeldMessages.emplace_back(type, message);
