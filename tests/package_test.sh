@@ -1,24 +1,45 @@
 #!/usr/bin/env bash
-# cmake --install puts the program, its desktop entry and icons where a
-# desktop finds them, and CPack wraps the same into a Debian package.
+# cmake --install puts the program, its desktop entry, icons, metadata and
+# manual page where a desktop finds them, and CPack wraps the same into a
+# Debian package that lintian accepts. The package is left in <build>/package.
 set -euo pipefail
-build=$1
+build=$(cd "$1" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$work/usr" >/dev/null
 for file in bin/velmora share/applications/velmora.desktop \
     share/icons/hicolor/32x32/apps/velmora.png share/icons/hicolor/16x16/apps/velmora.png \
-    share/icons/hicolor/scalable/apps/velmora.svg; do
-    [ -e "$work/usr/$file" ] || { echo "FAIL: $file not installed"; exit 1; }
+    share/icons/hicolor/scalable/apps/velmora.svg share/metainfo/velmora.metainfo.xml \
+    share/man/man1/velmora.1.gz share/doc/velmora/copyright share/doc/velmora/changelog.gz; do
+    [ -e "$work/usr/$file" ] || fail "$file not installed"
     echo "ok   installs $file"
 done
 
-(cd "$build" && cpack -G DEB -B "$work/package" >/dev/null 2>&1)
-deb=$(ls "$work"/package/velmora_*.deb)
+rm -rf "$build/package"
+(cd "$build" && cpack -G DEB -B "$build/package" >"$work/cpack.log" 2>&1) ||
+    { cat "$work/cpack.log"; fail "cpack"; }
+deb=$(ls "$build"/package/velmora_*.deb)
 contents=$(dpkg-deb -c "$deb")
-grep -q './usr/bin/velmora$' <<<"$contents" || { echo "FAIL: package lacks the program"; exit 1; }
-grep -q './usr/share/applications/velmora.desktop$' <<<"$contents" ||
-    { echo "FAIL: package lacks the desktop entry"; exit 1; }
-dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "FAIL: no Qt dependency"; exit 1; }
-echo "ok   $(basename "$deb"): $(dpkg-deb -f "$deb" Depends)"
+for file in bin/velmora share/applications/velmora.desktop share/metainfo/velmora.metainfo.xml \
+    share/man/man1/velmora.1.gz; do
+    grep -q "\./usr/$file\$" <<<"$contents" || fail "package lacks $file"
+done
+echo "ok   the package carries the program, desktop entry, metadata and manual page"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+field Depends | grep -q 'libqt6widgets6' || fail "no Qt dependency"
+# Without these, Qt's own boxes and menus would speak English.
+field Depends | grep -qw 'qt6-translations-l10n' || fail "does not depend on qt6-translations-l10n"
+field Recommends | grep -qw 'qt6-wayland' || fail "does not recommend qt6-wayland"
+[ "$(field Description | wc -l)" -gt 1 ] || fail "no extended description"
+echo "ok   $(basename "$deb"): Depends: $(field Depends); Recommends: $(field Recommends)"
+
+if command -v lintian >/dev/null; then
+    lintian --allow-root "$deb" >"$work/lintian.log" 2>&1 || true
+    if grep -E '^[EW]: ' "$work/lintian.log"; then fail "lintian"; fi
+    echo "ok   lintian: no errors, no warnings"
+else
+    echo "skip lintian: not installed"
+fi

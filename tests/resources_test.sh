@@ -36,5 +36,18 @@ expect "the icon is in the executable" "$work/version" 'RT_GROUP_ICON'
 desktop-file-validate "$resources/velmora.desktop" && echo "ok   desktop entry validates" ||
     { echo "FAIL desktop entry"; failures=$((failures + 1)); }
 
+# Software centres read the metadata. Any error or warning fails, except that
+# the id is not a reverse domain name: that would need a domain the project
+# does not have, and the id must stay the desktop entry's name.
+if appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info \
+    "$resources/velmora.metainfo.xml" >"$work/appstream" 2>&1; then
+    echo "ok   metainfo validates"
+else
+    cat "$work/appstream"; echo "FAIL metainfo validates"; failures=$((failures + 1))
+fi
+expect "metainfo launches the desktop entry" "$resources/velmora.metainfo.xml" \
+    '<launchable type="desktop-id">velmora.desktop</launchable>'
+expect "metainfo has a content rating" "$resources/velmora.metainfo.xml" '<content_rating type="oars-1\.1"'
+
 echo "$failures failed"
 [ "$failures" -eq 0 ]
