@@ -1,6 +1,6 @@
-#include "fake_form.h"
-#include "quadrature.h"
-#include "start_calculation.h"
+#include "calc/quadrature.h"
+#include "calc/start_calculation.h"
+#include "testing/fake_form.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,8 @@
 // an overflow, closing every box that opens. Reports how resident memory grew
 // after warm-up; exits with 1 if it grew by 1 MiB or more.
 //   soak [clicks]   (100000 by default)
-#include "form1.h"
-#include "velmora_startup.h"
+#include "ui/form1.h"
+#include "ui/velmora_startup.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -65,11 +65,11 @@ int main(int argc, char** argv) {
     DefaultHandler = qInstallMessageHandler(QuietHandler);
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
-    velmora::ConfigureApplication(VelmoraStartupRecord());
+    velmora::ConfigureApplication(velmora::VelmoraStartupRecord());
     BoxCloser closer;
     application.installEventFilter(&closer);
 
-    Form1 form;
+    velmora::Form1 form;
     form.show();
     auto* button = form.findChild<QPushButton*>(QStringLiteral("Command1"));
     QList<QLineEdit*> fields;

@@ -1,6 +1,6 @@
-#include "quadrature.h"
+#include "calc/quadrature.h"
 
-#include "checked.h"
+#include "platform/checked.h"
 
 #include <cstdint>
 

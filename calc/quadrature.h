@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sample_values.h"
+#include "calc/sample_values.h"
 
 namespace velmora {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "checked.h"
+#include "platform/checked.h"
 
 #include <array>
 #include <cstddef>

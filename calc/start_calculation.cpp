@@ -1,9 +1,9 @@
-#include "start_calculation.h"
+#include "calc/start_calculation.h"
 
-#include "checked.h"
-#include "number_text.h"
-#include "quadrature.h"
-#include "sample_values.h"
+#include "calc/quadrature.h"
+#include "calc/sample_values.h"
+#include "platform/checked.h"
+#include "platform/number_text.h"
 
 #include <cstdint>
 #include <string>
@@ -14,30 +14,25 @@ namespace {
 
 constexpr std::string_view LineBreak = "\r\n";
 
-// Text1 holds entry 0, Text2 entry 1, and so on.
-std::string FieldFor(std::int16_t entry) {
-    return "Text" + std::to_string(entry + 1);
-}
-
 } // namespace
 
 void StartCalculation(ControlAccess& form) {
     SampleValues values;
 
-    if (!IsNumericText(form.Text("Text1"))) {
+    if (!IsNumericText(form.FieldText(1))) {
         form.ShowMessageBox("Wert ist keine Zahl!", 0);
         return;
     }
 
     for (std::int16_t k = SampleValues::LowerBound; k <= SampleValues::UpperBound;
          k = CheckedIncrement(k))
-        values.Store(k, TextToDouble(form.Text(FieldFor(k))));
+        values.Store(k, TextToDouble(form.FieldText(k + 1))); // Text1 holds entry 0
 
     const double trapezoid = TrapezoidRule(values);
     std::string resultText = " Ergebnis nach der Trapezregel:";
     resultText += LineBreak;
     resultText += "F = " + DoubleToText(trapezoid);
-    form.SetCaption("Label10", resultText);
+    form.SetResultCaption(resultText);
 
     const double simpson = SimpsonRule(values);
     resultText += LineBreak;
@@ -45,7 +40,7 @@ void StartCalculation(ControlAccess& form) {
     resultText += "Ergebnis nach der Simpson-Regel:";
     resultText += LineBreak;
     resultText += "F = " + DoubleToText(simpson);
-    form.SetCaption("Label10", resultText);
+    form.SetResultCaption(resultText);
 }
 
 } // namespace velmora

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control_access.h"
+#include "platform/control_access.h"
 
 namespace velmora {
 

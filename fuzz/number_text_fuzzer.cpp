@@ -1,8 +1,8 @@
 // Any byte string as a field text: IsNumericText and TextToDouble agree, a
 // converted value is finite, and its text form reads back as a number within
 // 15 significant digits.
-#include "number_text.h"
-#include "runtime_error.h"
+#include "platform/number_text.h"
+#include "platform/runtime_error.h"
 
 #include <cmath>
 #include <cstdint>

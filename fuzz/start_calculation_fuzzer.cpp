@@ -2,9 +2,9 @@
 // in exactly one of: the message with Label10 untouched; a run-time error with
 // Label10 untouched or at lines 1-2; the five-line result. Never "inf" or
 // "nan" on display.
-#include "fake_form.h"
-#include "runtime_error.h"
-#include "start_calculation.h"
+#include "calc/start_calculation.h"
+#include "platform/runtime_error.h"
+#include "testing/fake_form.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fields.reserve(7);
     for (int k = 0; k < 7; ++k)
         fields.push_back(provider.ConsumeRandomLengthString(64));
-    FakeForm form(fields);
+    velmora::FakeForm form(fields);
 
     bool raised = false;
     try {

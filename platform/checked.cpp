@@ -1,4 +1,4 @@
-#include "checked.h"
+#include "platform/checked.h"
 
 #include <cfenv>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime_error.h"
+#include "platform/runtime_error.h"
 
 #include <cmath>
 #include <cstdint>

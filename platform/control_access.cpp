@@ -1,19 +1,19 @@
-#include "control_access.h"
+#include "platform/control_access.h"
 
-#include "runtime_error.h"
+#include "platform/runtime_error.h"
 
 namespace velmora {
 
-std::string ControlAccess::Text(std::string_view control) {
-    std::optional<std::string> text = ReadText(control);
+std::string ControlAccess::FieldText(int field) {
+    std::optional<std::string> text = ReadFieldText(field);
     if (!text)
-        RaisePropertyAccessError(control, "Text");
+        RaisePropertyAccessError("Text" + std::to_string(field), "Text");
     return std::move(*text);
 }
 
-void ControlAccess::SetCaption(std::string_view control, std::string_view caption) {
-    if (!WriteCaption(control, caption))
-        RaisePropertyAccessError(control, "Caption");
+void ControlAccess::SetResultCaption(std::string_view caption) {
+    if (!WriteResultCaption(caption))
+        RaisePropertyAccessError("Label10", "Caption");
 }
 
 } // namespace velmora

@@ -6,9 +6,10 @@
 
 namespace velmora {
 
-// What a command may do with the window: read a text field, set a label's
-// caption, show a message box. The calculation sees only this, so it runs the
-// same against the real window and against a fake one in tests.
+// The window as the calculation sees it: read the text of the fields Text1 ...
+// Text7, set the caption of Label10, show a message box. The real form and
+// the tests' fake window both implement it, so the calculation runs the same
+// against either.
 //
 // Every property access is checked here, once: a control that cannot be
 // reached becomes the property-access run-time error.
@@ -19,18 +20,20 @@ public:
     ControlAccess& operator=(const ControlAccess&) = delete;
     virtual ~ControlAccess() = default;
 
-    [[nodiscard]] std::string Text(std::string_view control);
-    void SetCaption(std::string_view control, std::string_view caption);
+    // The text of field TextN, N from 1 to 7.
+    [[nodiscard]] std::string FieldText(int field);
+    // Sets the caption of Label10, the result box.
+    void SetResultCaption(std::string_view caption);
 
-    // Modal; returns when the user has closed the box. Button code 0 is a
-    // single OK button without an icon; the title is the application's.
+    // Modal; returns when the user has closed the box. The calculation passes
+    // button code 0 only: a single OK button without an icon, under the
+    // application's title. Any other code is a programming error.
     virtual void ShowMessageBox(std::string_view prompt, int buttons) = 0;
 
 protected:
-    // std::nullopt / false when the control does not exist or has no such
-    // property.
-    virtual std::optional<std::string> ReadText(std::string_view control) = 0;
-    virtual bool WriteCaption(std::string_view control, std::string_view caption) = 0;
+    // std::nullopt / false when the control cannot be reached.
+    virtual std::optional<std::string> ReadFieldText(int field) = 0;
+    virtual bool WriteResultCaption(std::string_view caption) = 0;
 };
 
 } // namespace velmora

@@ -1,6 +1,6 @@
-#include "number_text.h"
+#include "platform/number_text.h"
 
-#include "runtime_error.h"
+#include "platform/runtime_error.h"
 
 #include <array>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "form1.h"
-#include "result_text.h"
-#include "velmora_startup.h"
+#include "tests/result_text.h"
+#include "ui/form1.h"
+#include "ui/velmora_startup.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -8,10 +8,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -20,9 +22,69 @@ struct SeenBox {
     bool shown = false;
     QString title;
     QString text;
+    bool richText = false; // whether the box would render its text as rich text
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QList<QAbstractButton*>::size_type buttonCount = 0;
     bool okButton = false;
+};
+
+// Closes every modal window as soon as it is shown, the way a user pressing
+// OK would, and remembers what it showed. A test takes the boxes it expects;
+// any box left over fails the test in cleanup(), so a box nobody expected
+// never blocks the run.
+class BoxCloser : public QObject {
+public:
+    BoxCloser() {
+        m_soon.setSingleShot(true);
+        connect(&m_soon, &QTimer::timeout, this, &BoxCloser::closeShownWindows);
+    }
+
+    QList<SeenBox> seen;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && window != nullptr && window->isWindow() &&
+            window->isModal()) {
+            // Closed once it is up and running its own event loop.
+            m_shown << window;
+            m_soon.start(0);
+        }
+        return false;
+    }
+
+private:
+    void closeShownWindows() {
+        for (const QPointer<QWidget>& window : std::exchange(m_shown, {}))
+            if (window != nullptr) {
+                seen << describe(*window);
+                window->close();
+            }
+    }
+
+    static SeenBox describe(const QWidget& window) {
+        SeenBox box;
+        box.shown = true;
+        box.title = window.windowTitle();
+        const auto* messageBox = qobject_cast<const QMessageBox*>(&window);
+        if (messageBox == nullptr) {
+            box.text = QStringLiteral("(a %1)").arg(window.metaObject()->className());
+            return box;
+        }
+        box.text = messageBox->text();
+        const auto* label = messageBox->findChild<QLabel*>("qt_msgbox_label");
+        box.richText =
+            label != nullptr &&
+            (label->textFormat() == Qt::RichText ||
+             (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())));
+        box.icon = messageBox->icon();
+        box.buttonCount = messageBox->buttons().size();
+        box.okButton = messageBox->button(QMessageBox::Ok) != nullptr;
+        return box;
+    }
+
+    QTimer m_soon;
+    QList<QPointer<QWidget>> m_shown;
 };
 
 } // namespace
@@ -42,10 +104,14 @@ private slots:
     void typingSevenValuesAndClickingShowsBothResults();
     void aClickRightAfterStartShowsTheMessageAndChangesNothing();
     void aBadSecondValueShowsAnErrorAndTheNextClickStillWorks();
+    void theProgramKeepsRunningAfterAnErrorBox();
+    void anErrorBoxShowsAFieldTextAsPlainText();
     void anOverflowInSimpsonKeepsTheTrapezoidLinesAndTheProgramAlive();
     void aNonNumericFirstValueKeepsThePreviousResult();
+    void onlyACompletedClickOrKeyPressRunsTheCalculation();
     void hostileTextsGetANumberTheMessageOrAClearError_data();
     void hostileTextsGetANumberTheMessageOrAClearError();
+    void theResultBoxHasTheColoursOfAnInputArea();
     void theResultCanBeSelectedAndCopiedButNotEdited();
     void screenReadersHearTheCaptionOfEachField();
     void theWindowCarriesTheProgramIcon();
@@ -60,25 +126,35 @@ private:
     QLineEdit* field(int number) const {
         return control<QLineEdit>(qPrintable(QStringLiteral("Text%1").arg(number)));
     }
+    QPushButton* button() const { return control<QPushButton>("Command1"); }
     QString result() const { return control<QLabel>("Label10")->text(); }
     void type(const QStringList& values);
-    SeenBox clickAndCloseTheBox();
+    // The one box the last action showed (shown == false if none).
+    SeenBox takeTheBox();
+    SeenBox clickAndTakeTheBox();
 
-    std::unique_ptr<Form1> m_form;
+    BoxCloser m_boxes;
+    std::unique_ptr<velmora::Form1> m_form;
 };
 
 void MainWindowTest::initTestCase() {
-    velmora::ConfigureApplication(VelmoraStartupRecord());
+    velmora::ConfigureApplication(velmora::VelmoraStartupRecord());
+    qApp->installEventFilter(&m_boxes);
 }
 
 void MainWindowTest::init() {
-    m_form = std::make_unique<Form1>();
+    m_form = std::make_unique<velmora::Form1>();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
 }
 
 void MainWindowTest::cleanup() {
     m_form.reset();
+    QStringList unexpected;
+    for (const SeenBox& box : std::exchange(m_boxes.seen, {}))
+        unexpected << box.text;
+    QVERIFY2(unexpected.isEmpty(),
+             qPrintable("unexpected modal box: " + unexpected.join(QStringLiteral(" | "))));
 }
 
 void MainWindowTest::type(const QStringList& values) {
@@ -88,23 +164,14 @@ void MainWindowTest::type(const QStringList& values) {
     }
 }
 
-SeenBox MainWindowTest::clickAndCloseTheBox() {
-    SeenBox seen;
-    // The box is modal: inspect and close it from inside its event loop.
-    QTimer::singleShot(0, this, [&seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr)
-            return;
-        seen.shown = true;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        seen.buttonCount = box->buttons().size();
-        seen.okButton = box->button(QMessageBox::Ok) != nullptr;
-        box->accept();
-    });
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    return seen;
+SeenBox MainWindowTest::takeTheBox() {
+    QCoreApplication::processEvents();
+    return m_boxes.seen.isEmpty() ? SeenBox{} : m_boxes.seen.takeFirst();
+}
+
+SeenBox MainWindowTest::clickAndTakeTheBox() {
+    QTest::mouseClick(button(), Qt::LeftButton);
+    return takeTheBox();
 }
 
 void MainWindowTest::everyControlSitsWhereTheTableSays_data() {
@@ -186,7 +253,7 @@ void MainWindowTest::theWindowIsFixedAndNamedForm1() {
 }
 
 void MainWindowTest::focusStartsOnTheButtonAndTabWalksTheFields() {
-    QCOMPARE(QApplication::focusWidget(), control<QPushButton>("Command1"));
+    QCOMPARE(QApplication::focusWidget(), button());
     const QStringList walk{"Text1", "Text2", "Text3",    "Text4", "Text5",
                            "Text6", "Text7", "Command1", "Text1"};
     for (const QString& next : walk) {
@@ -197,19 +264,19 @@ void MainWindowTest::focusStartsOnTheButtonAndTabWalksTheFields() {
 
 void MainWindowTest::typingSevenValuesAndClickingShowsBothResults() {
     type({"0", "1", "4", "9", "16", "25", "36"});
-    QCOMPARE(clickAndCloseTheBox().shown, false);
+    QCOMPARE(clickAndTakeTheBox().shown, false);
     QCOMPARE(result(), FiveLines.arg("14600", "14400"));
 
     type({"2,5", "0", "0", "0", "0", "0", "0"});
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(button(), Qt::LeftButton);
     const QString first = result();
     QCOMPARE(first, FiveLines.arg("250", "166,666666666667"));
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(button(), Qt::LeftButton);
     QCOMPARE(result(), first);
 }
 
 void MainWindowTest::aClickRightAfterStartShowsTheMessageAndChangesNothing() {
-    const SeenBox box = clickAndCloseTheBox();
+    const SeenBox box = clickAndTakeTheBox();
     QVERIFY(box.shown);
     QCOMPARE(box.title, QStringLiteral("Velmora"));
     QCOMPARE(box.text, QStringLiteral("Wert ist keine Zahl!"));
@@ -223,35 +290,83 @@ void MainWindowTest::aClickRightAfterStartShowsTheMessageAndChangesNothing() {
 
 void MainWindowTest::aBadSecondValueShowsAnErrorAndTheNextClickStillWorks() {
     type({"1", "abc", "1", "1", "1", "1", "1"});
-    const SeenBox box = clickAndCloseTheBox();
+    const SeenBox box = clickAndTakeTheBox();
     QVERIFY(box.shown);
     QCOMPARE(box.title, QStringLiteral("Velmora"));
     QVERIFY2(box.text.contains(QStringLiteral("„abc“")), qPrintable(box.text));
     QCOMPARE(result(), QString());
 
     type({"1", "1"});
-    QCOMPARE(clickAndCloseTheBox().shown, false);
+    QCOMPARE(clickAndTakeTheBox().shown, false);
     QCOMPARE(result(), FiveLines.arg("1200", "1200"));
+}
+
+void MainWindowTest::theProgramKeepsRunningAfterAnErrorBox() {
+    type({"1", "abc", "1", "1", "1", "1", "1"});
+    // Click inside the application's own event loop, as a user would; once the
+    // box is closed, the loop must go on until it is told to end.
+    QTimer click;
+    QTimer end;
+    QTimer giveUp;
+    for (QTimer* timer : {&click, &end, &giveUp})
+        timer->setSingleShot(true);
+    connect(&click, &QTimer::timeout, this, [this, &end] {
+        QTest::mouseClick(button(), Qt::LeftButton);
+        end.start(100);
+    });
+    connect(&end, &QTimer::timeout, [] { QCoreApplication::exit(42); });
+    connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+    click.start(0);
+    giveUp.start(10000);
+    QCOMPARE(QApplication::exec(), 42);
+    QVERIFY(m_form->isVisible());
+    QVERIFY(takeTheBox().text.contains(QStringLiteral("„abc“")));
+
+    type({"1", "1"});
+    QCOMPARE(clickAndTakeTheBox().shown, false);
+    QCOMPARE(result(), FiveLines.arg("1200", "1200"));
+}
+
+void MainWindowTest::anErrorBoxShowsAFieldTextAsPlainText() {
+    type({"1", "<b>x</b>", "1", "1", "1", "1", "1"});
+    const SeenBox box = clickAndTakeTheBox();
+    QVERIFY2(box.text.contains(QStringLiteral("<b>x</b>")), qPrintable(box.text));
+    QVERIFY(!box.richText);
 }
 
 void MainWindowTest::anOverflowInSimpsonKeepsTheTrapezoidLinesAndTheProgramAlive() {
     type({"1e305", "1e305", "1e305", "1e305", "1e305", "1e305", "1e305"});
-    const SeenBox box = clickAndCloseTheBox();
+    const SeenBox box = clickAndTakeTheBox();
     QVERIFY(box.shown);
     QVERIFY2(box.text.startsWith(QStringLiteral("Gleitkommafehler")), qPrintable(box.text));
     QCOMPARE(result(), TwoLines.arg("1,2E+308"));
 
     type({"1", "1", "1", "1", "1", "1", "1"});
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(button(), Qt::LeftButton);
     QCOMPARE(result(), FiveLines.arg("1200", "1200"));
 }
 
 void MainWindowTest::aNonNumericFirstValueKeepsThePreviousResult() {
     type({"1", "1", "1", "1", "1", "1", "1"});
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(button(), Qt::LeftButton);
     type({"x"});
-    const SeenBox box = clickAndCloseTheBox();
+    const SeenBox box = clickAndTakeTheBox();
     QCOMPARE(box.text, QStringLiteral("Wert ist keine Zahl!"));
+    QCOMPARE(result(), FiveLines.arg("1200", "1200"));
+}
+
+void MainWindowTest::onlyACompletedClickOrKeyPressRunsTheCalculation() {
+    type({"1", "1", "1", "1", "1", "1", "1"});
+    // Pressed on the button, released beside it: the user changed their mind.
+    QTest::mousePress(button(), Qt::LeftButton);
+    QTest::mouseRelease(button(), Qt::LeftButton, {}, QPoint(-20, -20));
+    QCOMPARE(result(), QString());
+
+    // Space runs it once, when the key comes up.
+    button()->setFocus();
+    QTest::keyPress(button(), Qt::Key_Space);
+    QCOMPARE(result(), QString());
+    QTest::keyRelease(button(), Qt::Key_Space);
     QCOMPARE(result(), FiveLines.arg("1200", "1200"));
 }
 
@@ -295,7 +410,7 @@ void MainWindowTest::hostileTextsGetANumberTheMessageOrAClearError() {
     field(1)->setText(text);
     for (int k = 2; k <= 7; ++k)
         field(k)->setText(zeros[k - 2]);
-    const SeenBox first = clickAndCloseTheBox();
+    const SeenBox first = clickAndTakeTheBox();
     if (trapezoid.isEmpty()) {
         QCOMPARE(first.text, QStringLiteral("Wert ist keine Zahl!"));
         QCOMPARE(result(), QString());
@@ -310,7 +425,7 @@ void MainWindowTest::hostileTextsGetANumberTheMessageOrAClearError() {
     // In Text2: a number, or a clear conversion error.
     field(1)->setText(QStringLiteral("0"));
     field(2)->setText(text);
-    const SeenBox second = clickAndCloseTheBox();
+    const SeenBox second = clickAndTakeTheBox();
     if (trapezoid.isEmpty())
         QVERIFY2(second.text.contains(QStringLiteral("Zahl umwandeln")), qPrintable(second.text));
     else if (trapezoid != "overflow")
@@ -318,9 +433,36 @@ void MainWindowTest::hostileTextsGetANumberTheMessageOrAClearError() {
     QVERIFY(m_form->isVisible());
 }
 
+void MainWindowTest::theResultBoxHasTheColoursOfAnInputArea() {
+    // Colours no style would pick, so each shows where it is used.
+    QPalette palette = m_form->palette();
+    palette.setColor(QPalette::Window, QColor(200, 200, 200));
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    palette.setColor(QPalette::Base, QColor(255, 255, 240));
+    palette.setColor(QPalette::Text, QColor(255, 0, 0));
+    m_form->setPalette(palette);
+    type({"1", "1", "1", "1", "1", "1", "1"});
+    QTest::mouseClick(button(), Qt::LeftButton);
+
+    auto* label = control<QLabel>("Label10");
+    const QImage image = label->grab().toImage();
+    int red = 0;
+    int blue = 0;
+    // Inside the border, which is drawn in the window's text colour.
+    for (int y = 3; y < image.height() - 3; ++y)
+        for (int x = 3; x < image.width() - 3; ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            red += pixel.red() > pixel.blue() + 100 ? 1 : 0;
+            blue += pixel.blue() > pixel.red() + 100 ? 1 : 0;
+        }
+    QCOMPARE(image.pixelColor(image.width() - 5, image.height() - 5), QColor(255, 255, 240));
+    QVERIFY2(red > 50, "the result is not drawn in the text colour of input areas");
+    QCOMPARE(blue, 0);
+}
+
 void MainWindowTest::theResultCanBeSelectedAndCopiedButNotEdited() {
     type({"1", "1", "1", "1", "1", "1", "1"});
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(button(), Qt::LeftButton);
     auto* label = control<QLabel>("Label10");
     QVERIFY(label->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
     QVERIFY(!label->textInteractionFlags().testFlag(Qt::TextEditable));

@@ -1,24 +1,34 @@
 #pragma once
 
-#include "widget_control_access.h"
+#include "platform/control_access.h"
 
 #include <QWidget>
 #include <memory>
+
+namespace velmora {
 
 namespace Ui {
 class Form1;
 }
 
-// The one window. Its layout lives in form1.ui; the code only wires the
-// button to StartCalculation and sets what a .ui file cannot say.
-class Form1 : public QWidget {
+// The one window. Its layout lives in form1.ui; the class wires the button to
+// StartCalculation and is the window the calculation reads and writes,
+// through its typed controls.
+class Form1 : public QWidget, public ControlAccess {
     Q_OBJECT
 
 public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
+    void ShowMessageBox(std::string_view prompt, int buttons) override;
+
+protected:
+    std::optional<std::string> ReadFieldText(int field) override;
+    bool WriteResultCaption(std::string_view caption) override;
+
 private:
     std::unique_ptr<Ui::Form1> m_ui;
-    velmora::WidgetControlAccess m_controls;
 };
+
+} // namespace velmora

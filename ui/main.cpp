@@ -1,5 +1,5 @@
-#include "velmora_startup.h"
+#include "ui/velmora_startup.h"
 
 int main() {
-    return velmora::RunApplication(VelmoraStartupRecord());
+    return velmora::RunApplication(velmora::VelmoraStartupRecord());
 }

@@ -1,15 +1,18 @@
-#include "velmora_startup.h"
+#include "ui/velmora_startup.h"
 
-#include "form1.h"
+#include "ui/form1.h"
 
-velmora::StartupRecord VelmoraStartupRecord() {
+namespace velmora {
+
+StartupRecord VelmoraStartupRecord() {
     return {
         .title = QStringLiteral("Velmora"),
         .version = QStringLiteral("1.00"),
         .desktopFileName = QStringLiteral("velmora"),
-        .iconResource = QStringLiteral(":/velmora.ico"),
-        .localeId = 0x0407, // German (Germany)
-        .threading = velmora::ThreadingModel::SingleThreaded,
+        .iconFiles = {QStringLiteral(":/velmora-16.png"), QStringLiteral(":/velmora-32.png")},
+        .locale = QLocale(QLocale::German, QLocale::Germany),
         .startForm = [] { return std::make_unique<Form1>(); },
     };
 }
+
+} // namespace velmora

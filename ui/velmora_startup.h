@@ -1,7 +1,11 @@
 #pragma once
 
-#include "run_application.h"
+#include "qt_runtime/run_application.h"
+
+namespace velmora {
 
 // Velmora's start-up record: the program hands it to RunApplication, the
 // window tests configure their application from it.
-velmora::StartupRecord VelmoraStartupRecord();
+StartupRecord VelmoraStartupRecord();
+
+} // namespace velmora

@@ -6,10 +6,9 @@ class QWidget;
 
 namespace velmora {
 
-// The classic button codes: 0 OK, 1 OK/Cancel, 2 Abort/Retry/Ignore,
-// 3 Yes/No/Cancel, 4 Yes/No, 5 Retry/Cancel; plus 16 critical, 32 question,
-// 48 exclamation, 64 information icon. The box is modal, titled with the
-// application's name, and returns when the user closes it.
+// The box the calculation asks for: modal, titled with the application's
+// name, plain text, one OK button, no icon. Button code 0 is the only one the
+// program passes; any other is a programming error.
 void ShowMessage(QWidget* parent, const QString& prompt, int buttons);
 
 // How the runtime shows a run-time error that reached it.

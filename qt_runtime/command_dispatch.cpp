@@ -1,13 +1,15 @@
-#include "command_dispatch.h"
+#include "qt_runtime/command_dispatch.h"
 
-#include "message_box.h"
-#include "runtime_error.h"
+#include "platform/runtime_error.h"
+#include "qt_runtime/message_box.h"
 
 #include <QAbstractButton>
 #include <QWidget>
 #include <new>
 
 namespace velmora {
+
+namespace {
 
 void RunCommand(QWidget& form, ControlAccess& controls, Command command) {
     QString failure;
@@ -25,6 +27,8 @@ void RunCommand(QWidget& form, ControlAccess& controls, Command command) {
     // already released while the box waits for the user.
     ShowRuntimeErrorMessage(&form, failure);
 }
+
+} // namespace
 
 void ConnectCommand(QAbstractButton& button, QWidget& form, ControlAccess& controls,
                     Command command) {

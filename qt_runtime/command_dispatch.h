@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control_access.h"
+#include "platform/control_access.h"
 
 class QAbstractButton;
 class QWidget;
@@ -15,8 +15,5 @@ using Command = void (*)(ControlAccess&);
 // the Qt event loop.
 void ConnectCommand(QAbstractButton& button, QWidget& form, ControlAccess& controls,
                     Command command);
-
-// The same handling for one run, for callers without a button.
-void RunCommand(QWidget& form, ControlAccess& controls, Command command);
 
 } // namespace velmora

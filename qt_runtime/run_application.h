@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -8,17 +10,14 @@ class QWidget;
 
 namespace velmora {
 
-enum class ThreadingModel { SingleThreaded };
-
 // Everything the program tells the runtime at start: who it is, which window
 // to open, which language and locale to speak.
 struct StartupRecord {
     QString title;           // application name, also the title of message boxes
     QString version;         // "1.00"
     QString desktopFileName; // the desktop entry, without ".desktop"
-    QString iconResource;    // a Qt resource path
-    int localeId = 0;        // Windows locale id, 0x0407 for German (Germany)
-    ThreadingModel threading = ThreadingModel::SingleThreaded;
+    QStringList iconFiles;   // the window icon, one PNG file a size
+    QLocale locale;          // number formats and Qt's own texts
     std::function<std::unique_ptr<QWidget>()> startForm;
 };
 

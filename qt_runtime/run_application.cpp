@@ -1,10 +1,12 @@
-#include "run_application.h"
+#include "qt_runtime/run_application.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
 #include <QTranslator>
 #include <QWidget>
 #include <algorithm>
@@ -16,15 +18,6 @@
 namespace velmora {
 
 namespace {
-
-QLocale LocaleFor(int localeId) {
-    switch (localeId) {
-    case 0x0407:
-        return {QLocale::German, QLocale::Germany};
-    default:
-        return QLocale::system();
-    }
-}
 
 // Qt ends the process with an abort when no platform plugin can start. While
 // the application is being created, messages are held back; a fatal one
@@ -72,15 +65,22 @@ void ConfigureApplication(const StartupRecord& record) {
     QGuiApplication::setDesktopFileName(record.desktopFileName);
     // No setApplicationDisplayName: Qt would append it to every window title.
 
-    const QLocale locale = LocaleFor(record.localeId);
-    QLocale::setDefault(locale);
+    QLocale::setDefault(record.locale);
     auto* translator = new QTranslator(qApp);
-    if (translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (translator->load(record.locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
 
-    if (!record.iconResource.isEmpty())
-        QApplication::setWindowIcon(QIcon(record.iconResource));
+    // PNG is read by Qt itself. Without auto-detection the reader goes
+    // straight to it, instead of loading every image-format plugin to ask
+    // whether it knows the file.
+    QIcon icon;
+    for (const QString& file : record.iconFiles) {
+        QImageReader reader(file, "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    QApplication::setWindowIcon(icon);
 
     // "MS Sans Serif" is a Windows font; Liberation Sans is the nearest
     // sans-serif that Debian ships.
