@@ -5,6 +5,7 @@
 namespace velmora {
 
 std::string ControlAccess::FieldText(int field) {
+    m_lastFieldRead = field;
     std::optional<std::string> text = ReadFieldText(field);
     if (!text)
         RaisePropertyAccessError("Text" + std::to_string(field), "Text");

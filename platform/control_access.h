@@ -22,6 +22,10 @@ public:
 
     // The text of field TextN, N from 1 to 7.
     [[nodiscard]] std::string FieldText(int field);
+    // The field FieldText read last. The calculation converts each field
+    // before it reads the next, so after a conversion error this is the field
+    // that did not convert.
+    [[nodiscard]] std::optional<int> LastFieldRead() const { return m_lastFieldRead; }
     // Sets the caption of Label10, the result box.
     void SetResultCaption(std::string_view caption);
 
@@ -30,10 +34,19 @@ public:
     // application's title. Any other code is a programming error.
     virtual void ShowMessageBox(std::string_view prompt, int buttons) = 0;
 
+    // For the runtime's error messages: the caption beside field TextN
+    // ("T = 0 °C"), and putting the keyboard focus on that field with its
+    // whole text selected, ready to be typed over.
+    [[nodiscard]] virtual std::string FieldCaption(int field) const = 0;
+    virtual void FocusField(int field) = 0;
+
 protected:
     // std::nullopt / false when the control cannot be reached.
     virtual std::optional<std::string> ReadFieldText(int field) = 0;
     virtual bool WriteResultCaption(std::string_view caption) = 0;
+
+private:
+    std::optional<int> m_lastFieldRead;
 };
 
 } // namespace velmora

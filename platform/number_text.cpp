@@ -65,6 +65,48 @@ private:
     std::string_view m_rest;
 };
 
+// The text without the blanks around it.
+std::string_view TrimBlanks(std::string_view text) {
+    bool trimmed = true;
+    while (trimmed) {
+        trimmed = false;
+        for (std::string_view blank : Blanks) {
+            if (text.substr(0, blank.size()) == blank) {
+                text.remove_prefix(blank.size());
+                trimmed = true;
+            }
+            if (text.size() >= blank.size() && text.substr(text.size() - blank.size()) == blank) {
+                text.remove_suffix(blank.size());
+                trimmed = true;
+            }
+        }
+    }
+    return text;
+}
+
+// To a German reader a point followed by exactly three digits groups
+// thousands, so "1.000" may mean one thousand or one. A whole part of one to
+// three digits without a leading zero, a point, exactly three digits and no
+// exponent: such a text is read as neither.
+bool GroupsThousands(char separator, std::string_view whole, std::string_view fraction,
+                     std::string_view exponent) {
+    return separator == '.' && !whole.empty() && whole.size() <= 3 && whole.front() != '0' &&
+           fraction.size() == 3 && exponent.empty();
+}
+
+// „1.000“ ist mehrdeutig: ... Bitte 1000 oder 1,000 schreiben.
+std::string AmbiguityMessage(std::string_view text) {
+    const std::string_view number = TrimBlanks(text);
+    std::string grouped;
+    std::string decimal(number);
+    for (char c : number)
+        if (c != '.')
+            grouped += c;
+    decimal[decimal.find('.')] = ',';
+    return QuotedText(number) + " ist mehrdeutig: Tausenderpunkt oder Dezimalpunkt? Bitte " +
+           grouped + " oder " + decimal + " schreiben.";
+}
+
 bool AllZeros(std::string_view digits) {
     return digits.find_first_not_of('0') == std::string_view::npos;
 }
@@ -101,13 +143,20 @@ bool ShownAsLargestDouble(std::string_view whole, std::string_view fraction, lon
     return digits < Limit;
 }
 
-std::optional<double> ParseNumber(std::string_view text) {
+// The value of a number text, or none. `ambiguous` tells whether only the
+// thousands rule stood in the way.
+std::optional<double> ParseNumber(std::string_view text, bool& ambiguous) {
     Scanner scan(text);
     scan.SkipBlanks();
     const bool negative = scan.TakeSign() < 0;
     const std::string_view whole = scan.TakeDigits();
     std::string_view fraction;
-    if (scan.Take(",") || scan.Take("."))
+    char separator = 0;
+    if (scan.Take(","))
+        separator = ',';
+    else if (scan.Take("."))
+        separator = '.';
+    if (separator != 0)
         fraction = scan.TakeDigits();
     if (whole.empty() && fraction.empty())
         return std::nullopt;
@@ -122,6 +171,10 @@ std::optional<double> ParseNumber(std::string_view text) {
     scan.SkipBlanks();
     if (!scan.AtEnd())
         return std::nullopt;
+    if (GroupsThousands(separator, whole, fraction, exponent)) {
+        ambiguous = true;
+        return std::nullopt;
+    }
 
     if (AllZeros(whole) && AllZeros(fraction))
         return negative ? -0.0 : 0.0;
@@ -160,14 +213,28 @@ std::optional<double> ParseNumber(std::string_view text) {
 } // namespace
 
 bool IsNumericText(std::string_view text) {
-    return ParseNumber(text).has_value();
+    bool ambiguous = false;
+    return ParseNumber(text, ambiguous).has_value();
 }
 
 double TextToDouble(std::string_view text) {
-    const std::optional<double> value = ParseNumber(text);
+    bool ambiguous = false;
+    const std::optional<double> value = ParseNumber(text, ambiguous);
+    if (ambiguous)
+        throw RuntimeError(ErrorKind::Conversion, AmbiguityMessage(text));
     if (!value)
         RaiseConversionError(text);
     return *value;
+}
+
+std::string FieldConversionMessage(std::string_view caption, std::string_view text) {
+    const std::string field = QuotedText(caption);
+    if (TrimBlanks(text).empty())
+        return "Das Feld " + field + " ist leer.";
+    bool ambiguous = false;
+    (void)ParseNumber(text, ambiguous);
+    return "Im Feld " + field +
+           " steht keine Zahl: " + (ambiguous ? AmbiguityMessage(text) : QuotedText(text) + ".");
 }
 
 std::string DoubleToText(double value) {

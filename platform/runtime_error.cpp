@@ -13,7 +13,9 @@ bool IsUtf8Continuation(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U;
 }
 
-std::string Quoted(std::string_view text) {
+} // namespace
+
+std::string QuotedText(std::string_view text) {
     std::string shown;
     if (text.size() <= QuotedTextLimit) {
         shown = text;
@@ -26,8 +28,6 @@ std::string Quoted(std::string_view text) {
     return "„" + shown + "“";
 }
 
-} // namespace
-
 RuntimeError::RuntimeError(ErrorKind kind, std::string message)
     : m_kind(kind), m_message(std::move(message)) {}
 
@@ -35,8 +35,8 @@ void RaiseConversionError(std::string_view text) {
     if (text.empty())
         throw RuntimeError(ErrorKind::Conversion,
                            "Ein leeres Feld lässt sich nicht in eine Zahl umwandeln.");
-    throw RuntimeError(ErrorKind::Conversion,
-                       "Der Text " + Quoted(text) + " lässt sich nicht in eine Zahl umwandeln.");
+    throw RuntimeError(ErrorKind::Conversion, "Der Text " + QuotedText(text) +
+                                                  " lässt sich nicht in eine Zahl umwandeln.");
 }
 
 void RaiseFloatingPointError() {
@@ -59,8 +59,8 @@ void RaiseBoundsError(long long index, long long lower, long long upper) {
 
 void RaisePropertyAccessError(std::string_view control, std::string_view property) {
     throw RuntimeError(ErrorKind::PropertyAccess, "Zugriff auf die Eigenschaft " +
-                                                      Quoted(property) + " von " + Quoted(control) +
-                                                      " fehlgeschlagen.");
+                                                      QuotedText(property) + " von " +
+                                                      QuotedText(control) + " fehlgeschlagen.");
 }
 
 } // namespace velmora

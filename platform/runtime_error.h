@@ -30,6 +30,10 @@ private:
     std::string m_message;
 };
 
+// „text“ in German quotes, cut after 40 bytes (on a UTF-8 boundary) so a
+// pasted megabyte cannot become a megabyte-wide message.
+[[nodiscard]] std::string QuotedText(std::string_view text);
+
 [[noreturn]] void RaiseConversionError(std::string_view text);
 [[noreturn]] void RaiseFloatingPointError();
 [[noreturn]] void RaiseOverflowError();

@@ -7,9 +7,11 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -22,6 +24,7 @@ struct SeenBox {
     bool shown = false;
     QString title;
     QString text;
+    int width = 0;
     bool richText = false; // whether the box would render its text as rich text
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QList<QAbstractButton*>::size_type buttonCount = 0;
@@ -66,6 +69,7 @@ private:
         SeenBox box;
         box.shown = true;
         box.title = window.windowTitle();
+        box.width = window.width();
         const auto* messageBox = qobject_cast<const QMessageBox*>(&window);
         if (messageBox == nullptr) {
             box.text = QStringLiteral("(a %1)").arg(window.metaObject()->className());
@@ -114,6 +118,16 @@ private slots:
     void theResultBoxHasTheColoursOfAnInputArea();
     void theResultCanBeSelectedAndCopiedButNotEdited();
     void screenReadersHearTheCaptionOfEachField();
+    void screenReadersFindTheResultBox();
+    void theFocusFrameShowsFromTheStart();
+    void returnAndEnterOnTheButtonActAsSpace_data();
+    void returnAndEnterOnTheButtonActAsSpace();
+    void returnInAFieldDoesNothing();
+    void aFieldThatDoesNotConvertIsNamedAndReadyToBeTypedOver_data();
+    void aFieldThatDoesNotConvertIsNamedAndReadyToBeTypedOver();
+    void everyBoxIsWideEnoughForItsTitle();
+    void theResultBoxOffersCopyAndSelectAllOnRightClick();
+    void theWindowCanBeMinimisedButNotMaximised();
     void theWindowCarriesTheProgramIcon();
 
 private:
@@ -427,7 +441,9 @@ void MainWindowTest::hostileTextsGetANumberTheMessageOrAClearError() {
     field(2)->setText(text);
     const SeenBox second = clickAndTakeTheBox();
     if (trapezoid.isEmpty())
-        QVERIFY2(second.text.contains(QStringLiteral("Zahl umwandeln")), qPrintable(second.text));
+        QVERIFY2(second.text.startsWith(QStringLiteral("Im Feld „T = 0 °C“ steht keine Zahl: „")) ||
+                     second.text == QStringLiteral("Das Feld „T = 0 °C“ ist leer."),
+                 qPrintable(second.text));
     else if (trapezoid != "overflow")
         QVERIFY2(!second.shown, qPrintable(second.text));
     QVERIFY(m_form->isVisible());
@@ -490,6 +506,161 @@ void MainWindowTest::theWindowCarriesTheProgramIcon() {
     const QList<QSize> sizes = m_form->windowIcon().availableSizes();
     QVERIFY(sizes.contains(QSize(32, 32)));
     QVERIFY(sizes.contains(QSize(16, 16)));
+}
+
+void MainWindowTest::screenReadersFindTheResultBox() {
+    auto* label = control<QLabel>("Label10");
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(label);
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->text(QAccessible::Description), QStringLiteral("Ergebnis"));
+    type({"1", "1", "1", "1", "1", "1", "1"});
+    QTest::mouseClick(button(), Qt::LeftButton);
+    QCOMPARE(accessible->text(QAccessible::Name), FiveLines.arg("1200", "1200"));
+}
+
+void MainWindowTest::theFocusFrameShowsFromTheStart() {
+    QCOMPARE(QApplication::focusWidget(), button());
+    const QImage atStart = button()->grab().toImage();
+    // The same button without the keyboard-focus cue.
+    m_form->setAttribute(Qt::WA_KeyboardFocusChange, false);
+    const QImage withoutCue = button()->grab().toImage();
+    QVERIFY2(atStart != withoutCue, "no focus frame on the button at start");
+}
+
+void MainWindowTest::returnAndEnterOnTheButtonActAsSpace_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Return") << int(Qt::Key_Return) << Qt::KeyboardModifiers();
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter)
+                                  << Qt::KeyboardModifiers(Qt::KeypadModifier);
+    QTest::newRow("Space") << int(Qt::Key_Space) << Qt::KeyboardModifiers();
+}
+
+void MainWindowTest::returnAndEnterOnTheButtonActAsSpace() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    type({"1", "1", "1", "1", "1", "1", "1"});
+    button()->setFocus();
+    QSignalSpy clicks(button(), &QAbstractButton::clicked);
+
+    QTest::keyPress(button(), Qt::Key(key), modifiers);
+    QVERIFY2(button()->isDown(), "the button is not shown pressed");
+    QCOMPARE(result(), QString());
+    // Holding the key down runs nothing more.
+    QKeyEvent repeat(QEvent::KeyPress, key, modifiers, QString(), true);
+    QApplication::sendEvent(button(), &repeat);
+    QTest::keyRelease(button(), Qt::Key(key), modifiers);
+    QCOMPARE(clicks.count(), 1);
+    QVERIFY(!button()->isDown());
+    QCOMPARE(result(), FiveLines.arg("1200", "1200"));
+}
+
+void MainWindowTest::returnInAFieldDoesNothing() {
+    type({"1", "1", "1", "1", "1", "1", "1"});
+    QSignalSpy clicks(button(), &QAbstractButton::clicked);
+    field(3)->setFocus();
+    QTest::keyClick(field(3), Qt::Key_Return);
+    QTest::keyClick(field(3), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(clicks.count(), 0);
+    QCOMPARE(result(), QString());
+    QCOMPARE(QApplication::focusWidget(), field(3));
+}
+
+void MainWindowTest::aFieldThatDoesNotConvertIsNamedAndReadyToBeTypedOver_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("x7 in Text2") << 2 << "x7"
+                                 << "Im Feld „T = 0 °C“ steht keine Zahl: „x7“.";
+    QTest::newRow("empty Text2") << 2 << ""
+                                 << "Das Feld „T = 0 °C“ ist leer.";
+    QTest::newRow("blanks in Text4") << 4 << "   "
+                                     << "Das Feld „T = 400 °C“ ist leer.";
+    QTest::newRow("1.000 in Text7")
+        << 7 << "1.000"
+        << "Im Feld „T = 1000 °C“ steht keine Zahl: „1.000“ ist mehrdeutig: Tausenderpunkt oder "
+           "Dezimalpunkt? Bitte 1000 oder 1,000 schreiben.";
+}
+
+void MainWindowTest::aFieldThatDoesNotConvertIsNamedAndReadyToBeTypedOver() {
+    QFETCH(int, number);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    type({"1", "1", "1", "1", "1", "1", "1"});
+    field(number)->setText(text);
+
+    const SeenBox box = clickAndTakeTheBox();
+    QCOMPARE(box.text, message);
+    QCOMPARE(box.title, QStringLiteral("Velmora"));
+    QCOMPARE(result(), QString());
+    QCOMPARE(m_form->focusWidget(), field(number));
+    // The window manager gives the window back its focus once the box is gone.
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QCOMPARE(QApplication::focusWidget(), field(number));
+    QCOMPARE(field(number)->selectedText(), text);
+    // Typing replaces the whole text.
+    QTest::keyClicks(field(number), "5");
+    QCOMPARE(field(number)->text(), QStringLiteral("5"));
+}
+
+void MainWindowTest::everyBoxIsWideEnoughForItsTitle() {
+    const QList<QStringList> cases{
+        {},                                  // "Wert ist keine Zahl!"
+        {"1", "x", "1", "1", "1", "1", "1"}, // a field that does not convert
+        {"1e305", "1e305", "1e305", "1e305", "1e305", "1e305", "1e305"}, // an overflow
+    };
+    for (const QStringList& values : cases) {
+        type(values);
+        const SeenBox box = clickAndTakeTheBox();
+        QVERIFY(box.shown);
+        QVERIFY2(box.width >= 240,
+                 qPrintable(QStringLiteral("%1 px: %2").arg(box.width).arg(box.text)));
+    }
+}
+
+void MainWindowTest::theResultBoxOffersCopyAndSelectAllOnRightClick() {
+    type({"1", "1", "1", "1", "1", "1", "1"});
+    QTest::mouseClick(button(), Qt::LeftButton);
+    auto* label = control<QLabel>("Label10");
+    const auto openMenu = [label] {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                label->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(label, &event);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    };
+    const auto entries = [](const QMenu& menu) {
+        QStringList texts;
+        for (const QAction* action : menu.actions())
+            texts << QString(action->text()).remove(QLatin1Char('&')) +
+                         (action->isEnabled() ? QString() : QStringLiteral(" (aus)"));
+        return texts;
+    };
+
+    QMenu* menu = openMenu();
+    QVERIFY(menu != nullptr);
+    QCOMPARE(entries(*menu), QStringList({"Kopieren (aus)", "Alles auswählen"}));
+    menu->actions().at(1)->trigger();
+    menu->close();
+
+    menu = openMenu();
+    QVERIFY(menu != nullptr);
+    QCOMPARE(entries(*menu), QStringList({"Kopieren", "Alles auswählen"}));
+    QApplication::clipboard()->clear();
+    menu->actions().at(0)->trigger();
+    menu->close();
+    // The whole result, lines as the clipboard writes them.
+    QCOMPARE(QApplication::clipboard()->text(),
+             FiveLines.arg("1200", "1200").replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void MainWindowTest::theWindowCanBeMinimisedButNotMaximised() {
+    const Qt::WindowFlags flags = m_form->windowFlags();
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
 }
 
 QTEST_MAIN(MainWindowTest)

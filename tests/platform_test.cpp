@@ -23,6 +23,8 @@ private slots:
     void everythingElseIsNoNumberAndFailsToConvert_data();
     void everythingElseIsNoNumberAndFailsToConvert();
     void theConversionErrorNamesTheText();
+    void aPointBeforeExactlyThreeDigitsMayGroupThousands_data();
+    void aPointBeforeExactlyThreeDigitsMayGroupThousands();
     void doublesBecomeGermanText_data();
     void doublesBecomeGermanText();
     void textOfANonFiniteValueIsAFloatingPointError();
@@ -168,6 +170,53 @@ void PlatformTest::theConversionErrorNamesTheText() {
     }
 }
 
+void PlatformTest::aPointBeforeExactlyThreeDigitsMayGroupThousands_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<double>("value");     // when it is a number
+    QTest::addColumn<QString>("rewrites"); // "1000 oder 1,000" when it is ambiguous
+
+    const double none = 0;
+    QTest::newRow("1.000") << QByteArray("1.000") << none << "1000 oder 1,000";
+    QTest::newRow("12.500") << QByteArray("12.500") << none << "12500 oder 12,500";
+    QTest::newRow("-999.999") << QByteArray("-999.999") << none << "-999999 oder -999,999";
+    QTest::newRow(" +1.005 ") << QByteArray(" +1.005 ") << none << "+1005 oder +1,005";
+    QTest::newRow("minus sign U+2212") << QByteArray("\xE2\x88\x92"
+                                                     "1.000")
+                                       << none << "\u22121000 oder \u22121,000";
+    QTest::newRow("0.125 has a leading zero") << QByteArray("0.125") << 0.125 << QString();
+    QTest::newRow("1.5") << QByteArray("1.5") << 1.5 << QString();
+    QTest::newRow("1.0001") << QByteArray("1.0001") << 1.0001 << QString();
+    QTest::newRow("1.00") << QByteArray("1.00") << 1.0 << QString();
+    QTest::newRow("1.000e3 has an exponent") << QByteArray("1.000e3") << 1000.0 << QString();
+    QTest::newRow("1,000 with comma") << QByteArray("1,000") << 1.0 << QString();
+    QTest::newRow("1000.000, four whole digits") << QByteArray("1000.000") << 1000.0 << QString();
+    QTest::newRow(".500") << QByteArray(".500") << 0.5 << QString();
+}
+
+void PlatformTest::aPointBeforeExactlyThreeDigitsMayGroupThousands() {
+    QFETCH(QByteArray, text);
+    QFETCH(double, value);
+    QFETCH(QString, rewrites);
+    const std::string utf8 = text.toStdString();
+    if (rewrites.isEmpty()) {
+        QVERIFY(IsNumericText(utf8));
+        VERIFY_SAME_DOUBLE(TextToDouble(utf8), value);
+        return;
+    }
+    QVERIFY(!IsNumericText(utf8));
+    try {
+        (void)TextToDouble(utf8);
+        QFAIL("no error");
+    } catch (const RuntimeError& error) {
+        QCOMPARE(error.kind(), ErrorKind::Conversion);
+        const QString trimmed = QString::fromUtf8(text).trimmed();
+        QCOMPARE(QString::fromStdString(error.message()),
+                 QStringLiteral("„%1“ ist mehrdeutig: Tausenderpunkt oder Dezimalpunkt? Bitte %2 "
+                                "schreiben.")
+                     .arg(trimmed, rewrites));
+    }
+}
+
 void PlatformTest::doublesBecomeGermanText_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
@@ -301,6 +350,8 @@ namespace {
 class NoControls : public ControlAccess {
 public:
     void ShowMessageBox(std::string_view /*prompt*/, int /*buttons*/) override {}
+    [[nodiscard]] std::string FieldCaption(int /*field*/) const override { return {}; }
+    void FocusField(int /*field*/) override {}
 
 protected:
     std::optional<std::string> ReadFieldText(int /*field*/) override { return std::nullopt; }

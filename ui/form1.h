@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <memory>
 
+class QLineEdit;
+
 namespace velmora {
 
 namespace Ui {
@@ -22,12 +24,18 @@ public:
     ~Form1() override;
 
     void ShowMessageBox(std::string_view prompt, int buttons) override;
+    [[nodiscard]] std::string FieldCaption(int field) const override;
+    void FocusField(int field) override;
 
 protected:
     std::optional<std::string> ReadFieldText(int field) override;
     bool WriteResultCaption(std::string_view caption) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    [[nodiscard]] QLineEdit* Field(int field) const;
+    void ShowResultMenu(const QPoint& position);
+
     std::unique_ptr<Ui::Form1> m_ui;
 };
 
