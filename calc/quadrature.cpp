@@ -10,6 +10,14 @@
 
 namespace velmora {
 
+namespace {
+
+// What the overflow message names.
+constexpr std::string_view TrapezoidResult = "Das Ergebnis nach der Trapezregel";
+constexpr std::string_view SimpsonResult = "Das Ergebnis nach der Simpson-Regel";
+
+} // namespace
+
 double TrapezoidRule(const SampleValues& values) {
     ClearFloatingPointStatus();
     double sum = 0.0;
@@ -17,9 +25,9 @@ double TrapezoidRule(const SampleValues& values) {
         double a = values.At(i) + values.At(i + 1);
         a = a * StepWidth;
         a = a / 2;
-        sum = CheckedStore(sum + a);
+        sum = CheckFinite(sum + a, TrapezoidResult);
     }
-    CheckFloatingPointStatus();
+    CheckFloatingPointStatus(TrapezoidResult);
     return sum;
 }
 
@@ -28,14 +36,14 @@ double SimpsonRule(const SampleValues& values) {
     double sum = 0.0;
     for (std::int16_t j = 0; j <= 6; j = CheckedIncrement(j)) {
         if (j == 0 || j == 6)
-            sum = CheckedStore(sum + values.At(j));
+            sum = CheckFinite(sum + values.At(j), SimpsonResult);
         else if (j % 2 != 0)
-            sum = CheckedStore(sum + values.At(j) * 4);
+            sum = CheckFinite(sum + values.At(j) * 4, SimpsonResult);
         else // nodes 2 and 4, doubled by adding the value to itself
-            sum = CheckedStore(sum + (values.At(j) + values.At(j)));
+            sum = CheckFinite(sum + (values.At(j) + values.At(j)), SimpsonResult);
     }
-    const double integral = CheckedStore((StepWidth * sum) / 3);
-    CheckFloatingPointStatus();
+    const double integral = CheckFinite((StepWidth * sum) / 3, SimpsonResult);
+    CheckFloatingPointStatus(SimpsonResult);
     return integral;
 }
 

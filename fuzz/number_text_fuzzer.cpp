@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         value = velmora::TextToDouble(text);
     } catch (const velmora::RuntimeError& error) {
         Check(!numeric);
-        Check(error.kind() == velmora::ErrorKind::Conversion);
+        Check(error.Kind() == velmora::ErrorKind::Conversion);
         return 0;
     }
     Check(numeric);

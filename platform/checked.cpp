@@ -33,14 +33,14 @@ void ClearFloatingPointStatus() {
 #endif
 }
 
-void CheckFloatingPointStatus() {
+void CheckFloatingPointStatus(std::string_view result) {
 #ifdef VELMORA_SSE_STATUS
     const bool raised = (_mm_getcsr() & SseWatchedFlags) != 0;
 #else
     const bool raised = std::fetestexcept(WatchedFlags) != 0;
 #endif
     if (raised)
-        RaiseFloatingPointError();
+        RaiseFloatingPointError(result);
 }
 
 } // namespace velmora

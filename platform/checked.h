@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string_view>
 
 namespace velmora {
 
@@ -27,19 +28,20 @@ inline void CheckBounds(int index, int lower, int upper) {
 // Clears the invalid, divide-by-zero and overflow flags.
 void ClearFloatingPointStatus();
 
-// Raises the floating-point error if the invalid, divide-by-zero or overflow
-// flag is set.
-void CheckFloatingPointStatus();
+// Raises the floating-point error for `result` (e.g. "Das Ergebnis nach der
+// Trapezregel") if the invalid, divide-by-zero or overflow flag is set.
+void CheckFloatingPointStatus(std::string_view result);
 
-// Call with each freshly stored accumulator value. A step of finite operands
-// sets one of the three flags exactly when its result is infinite or NaN
-// (overflow rounds to infinity, an invalid operation gives NaN, a division by
-// zero infinity), so the stored value tells at once whether the step failed.
-// Reading the flag register after every step instead would cost more than the
-// arithmetic itself; each rule still tests the sticky flags when it ends.
-[[nodiscard]] inline double CheckedStore(double value) {
+// Call with each freshly stored accumulator value; returns it unchanged. A
+// step of finite operands sets one of the three flags exactly when its result
+// is infinite or NaN (overflow rounds to infinity, an invalid operation gives
+// NaN, a division by zero infinity), so the stored value tells at once
+// whether the step failed. Reading the flag register after every step instead
+// would cost more than the arithmetic itself; each rule still tests the
+// sticky flags when it ends.
+[[nodiscard]] inline double CheckFinite(double value, std::string_view result) {
     if (!std::isfinite(value))
-        RaiseFloatingPointError();
+        RaiseFloatingPointError(result);
     return value;
 }
 

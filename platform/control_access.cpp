@@ -15,6 +15,8 @@ std::string ControlAccess::FieldText(int field) {
 void ControlAccess::SetResultCaption(std::string_view caption) {
     if (!WriteResultCaption(caption))
         RaisePropertyAccessError("Label10", "Caption");
+    m_captionSet = true;
+    ShowResultCurrent(true);
 }
 
 } // namespace velmora

@@ -29,6 +29,16 @@ public:
     // Sets the caption of Label10, the result box.
     void SetResultCaption(std::string_view caption);
 
+    // The runtime brackets every command with these. A command that ends
+    // without setting the result caption leaves a result that belongs to
+    // other values than those now in the fields: it is shown as outdated
+    // until the next caption is set.
+    void BeginCommand() { m_captionSet = false; }
+    void EndCommand() {
+        if (!m_captionSet)
+            ShowResultCurrent(false);
+    }
+
     // Modal; returns when the user has closed the box. The calculation passes
     // button code 0 only: a single OK button without an icon, under the
     // application's title. Any other code is a programming error.
@@ -44,9 +54,13 @@ protected:
     // std::nullopt / false when the control cannot be reached.
     virtual std::optional<std::string> ReadFieldText(int field) = 0;
     virtual bool WriteResultCaption(std::string_view caption) = 0;
+    // Shows Label10 as the result of the values in the fields, or as one
+    // that belongs to other values; its text stays as it is.
+    virtual void ShowResultCurrent(bool current) = 0;
 
 private:
     std::optional<int> m_lastFieldRead;
+    bool m_captionSet = false;
 };
 
 } // namespace velmora

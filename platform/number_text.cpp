@@ -94,19 +94,6 @@ bool GroupsThousands(char separator, std::string_view whole, std::string_view fr
            fraction.size() == 3 && exponent.empty();
 }
 
-// „1.000“ ist mehrdeutig: ... Bitte 1000 oder 1,000 schreiben.
-std::string AmbiguityMessage(std::string_view text) {
-    const std::string_view number = TrimBlanks(text);
-    std::string grouped;
-    std::string decimal(number);
-    for (char c : number)
-        if (c != '.')
-            grouped += c;
-    decimal[decimal.find('.')] = ',';
-    return QuotedText(number) + " ist mehrdeutig: Tausenderpunkt oder Dezimalpunkt? Bitte " +
-           grouped + " oder " + decimal + " schreiben.";
-}
-
 bool AllZeros(std::string_view digits) {
     return digits.find_first_not_of('0') == std::string_view::npos;
 }
@@ -143,9 +130,39 @@ bool ShownAsLargestDouble(std::string_view whole, std::string_view fraction, lon
     return digits < Limit;
 }
 
-// The value of a number text, or none. `ambiguous` tells whether only the
-// thousands rule stood in the way.
-std::optional<double> ParseNumber(std::string_view text, bool& ambiguous) {
+// A number grouped the German way, which a program cannot read: one to three
+// digits without a leading zero, then groups of three, each after the same
+// separator (a point or a blank), then perhaps a decimal comma with digits.
+bool GroupsGermanThousands(std::string_view number) {
+    Scanner scan(number);
+    (void)scan.TakeSign();
+    const std::string_view lead = scan.TakeDigits();
+    if (lead.empty() || lead.size() > 3 || lead.front() == '0')
+        return false;
+    std::string_view separator;
+    if (scan.Take("."))
+        separator = ".";
+    for (std::string_view blank : Blanks)
+        if (separator.empty() && scan.Take(blank))
+            separator = blank;
+    if (separator.empty())
+        return false;
+    do {
+        if (scan.TakeDigits().size() != 3)
+            return false;
+    } while (scan.Take(separator));
+    if (scan.Take(","))
+        (void)scan.TakeDigits();
+    return scan.AtEnd();
+}
+
+// The value of a number text, or why it is none.
+std::optional<double> ParseNumber(std::string_view text, NumberProblem& problem) {
+    problem = NumberProblem::NoNumber;
+    if (TrimBlanks(text).empty()) {
+        problem = NumberProblem::Empty;
+        return std::nullopt;
+    }
     Scanner scan(text);
     scan.SkipBlanks();
     const bool negative = scan.TakeSign() < 0;
@@ -172,7 +189,7 @@ std::optional<double> ParseNumber(std::string_view text, bool& ambiguous) {
     if (!scan.AtEnd())
         return std::nullopt;
     if (GroupsThousands(separator, whole, fraction, exponent)) {
-        ambiguous = true;
+        problem = NumberProblem::AmbiguousPoint;
         return std::nullopt;
     }
 
@@ -203,6 +220,7 @@ std::optional<double> ParseNumber(std::string_view text, bool& ambiguous) {
         if (ShownAsLargestDouble(whole, fraction, order))
             return negative ? -std::numeric_limits<double>::max()
                             : std::numeric_limits<double>::max();
+        problem = negative ? NumberProblem::BelowLowest : NumberProblem::AboveLargest;
         return std::nullopt;
     }
     if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
@@ -213,33 +231,69 @@ std::optional<double> ParseNumber(std::string_view text, bool& ambiguous) {
 } // namespace
 
 bool IsNumericText(std::string_view text) {
-    bool ambiguous = false;
-    return ParseNumber(text, ambiguous).has_value();
+    NumberProblem problem{};
+    return ParseNumber(text, problem).has_value();
 }
 
 double TextToDouble(std::string_view text) {
-    bool ambiguous = false;
-    const std::optional<double> value = ParseNumber(text, ambiguous);
-    if (ambiguous)
-        throw RuntimeError(ErrorKind::Conversion, AmbiguityMessage(text));
-    if (!value)
-        RaiseConversionError(text);
-    return *value;
+    NumberProblem problem{};
+    const std::optional<double> value = ParseNumber(text, problem);
+    if (value)
+        return *value;
+    const std::string_view number = TrimBlanks(text);
+    // Only a text the grammar rejects can be a German grouping ("1.000" alone
+    // is the ambiguous case, "0.125" a number).
+    if (problem == NumberProblem::NoNumber && GroupsGermanThousands(number))
+        problem = NumberProblem::ThousandsSeparators;
+    throw RuntimeError(problem, number);
 }
 
-std::string FieldConversionMessage(std::string_view caption, std::string_view text) {
-    const std::string field = QuotedText(caption);
-    if (TrimBlanks(text).empty())
-        return "Das Feld " + field + " ist leer.";
-    bool ambiguous = false;
-    (void)ParseNumber(text, ambiguous);
-    return "Im Feld " + field +
-           " steht keine Zahl: " + (ambiguous ? AmbiguityMessage(text) : QuotedText(text) + ".");
+std::string NumberProblemMessage(NumberProblem problem, std::string_view text,
+                                 std::string_view caption) {
+    const std::string field = caption.empty() ? "Feld" : "Feld " + QuotedText(caption);
+    const std::string holds = "Im " + field + " steht " + QuotedText(text) + ". ";
+    // The ways to write it instead, made from what was typed.
+    const auto without = [text](std::string_view drop) {
+        std::string rest;
+        for (char c : text)
+            if (drop.find(c) == std::string_view::npos)
+                rest += c;
+        return rest;
+    };
+    switch (problem) {
+    case NumberProblem::Empty:
+        return "Das " + field + " ist leer.";
+    case NumberProblem::AmbiguousPoint: {
+        std::string decimal(text);
+        decimal[decimal.find('.')] = ',';
+        return holds + "Das ist mehrdeutig (Tausenderpunkt oder Dezimalpunkt?). Bitte " +
+               without(".") + " oder " + decimal + " schreiben.";
+    }
+    case NumberProblem::ThousandsSeparators: {
+        const bool points = text.find('.') != std::string_view::npos;
+        std::string plain = without(".");
+        for (std::string_view blank : Blanks)
+            for (std::size_t at = plain.find(blank); at != std::string::npos;
+                 at = plain.find(blank))
+                plain.erase(at, blank.size());
+        return holds + "Bitte ohne " + (points ? "Tausenderpunkte" : "Leerzeichen") +
+               " schreiben, also " + plain + ".";
+    }
+    case NumberProblem::AboveLargest:
+        return holds + "Das ist zu groß. Der größte mögliche Wert ist " +
+               DoubleToText(std::numeric_limits<double>::max()) + ".";
+    case NumberProblem::BelowLowest:
+        return holds + "Das ist zu klein. Der kleinste mögliche Wert ist " +
+               DoubleToText(std::numeric_limits<double>::lowest()) + ".";
+    case NumberProblem::NoNumber:
+        break;
+    }
+    return "Im " + field + " steht keine Zahl: " + QuotedText(text) + ".";
 }
 
 std::string DoubleToText(double value) {
     if (!std::isfinite(value))
-        RaiseFloatingPointError();
+        RaiseFloatingPointError("Die Zahl");
     if (value == 0.0)
         return "0";
 

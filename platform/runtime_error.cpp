@@ -1,5 +1,6 @@
 #include "platform/runtime_error.h"
 
+#include <limits>
 #include <utility>
 
 namespace velmora {
@@ -31,18 +32,21 @@ std::string QuotedText(std::string_view text) {
 RuntimeError::RuntimeError(ErrorKind kind, std::string message)
     : m_kind(kind), m_message(std::move(message)) {}
 
-void RaiseConversionError(std::string_view text) {
-    if (text.empty())
-        throw RuntimeError(ErrorKind::Conversion,
-                           "Ein leeres Feld lässt sich nicht in eine Zahl umwandeln.");
-    throw RuntimeError(ErrorKind::Conversion, "Der Text " + QuotedText(text) +
-                                                  " lässt sich nicht in eine Zahl umwandeln.");
+RuntimeError::RuntimeError(NumberProblem problem, std::string_view text)
+    : m_kind(ErrorKind::Conversion), m_problem(problem), m_text(text),
+      m_message(NumberProblemMessage(problem, text, {})) {}
+
+std::string RuntimeError::MessageForField(std::string_view caption) const {
+    return m_problem ? NumberProblemMessage(*m_problem, m_text, caption) : m_message;
 }
 
-void RaiseFloatingPointError() {
+void RaiseFloatingPointError(std::string_view result) {
+    // From finite values only overflow can occur, so "too large" is the
+    // plain word for it; the magnitude covers a result far below zero too.
     throw RuntimeError(ErrorKind::FloatingPoint,
-                       "Gleitkommafehler: Die Rechnung verlässt den darstellbaren Zahlenbereich "
-                       "(Überlauf, Division durch Null oder ungültige Operation).");
+                       std::string(result) + " ist zu groß. Sein Betrag liegt über " +
+                           DoubleToText(std::numeric_limits<double>::max()) +
+                           ". Bitte kleinere Werte eingeben.");
 }
 
 void RaiseOverflowError() {

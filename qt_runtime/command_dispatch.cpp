@@ -1,6 +1,5 @@
 #include "qt_runtime/command_dispatch.h"
 
-#include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "qt_runtime/message_box.h"
 
@@ -12,35 +11,28 @@ namespace velmora {
 
 namespace {
 
-// The message for a field that did not convert names it by its caption.
-QString FieldConversionFailure(ControlAccess& controls, int field, const QString& fallback) {
-    try {
-        return QString::fromStdString(
-            FieldConversionMessage(controls.FieldCaption(field), controls.FieldText(field)));
-    } catch (const RuntimeError&) {
-        return fallback;
-    }
-}
-
 void RunCommand(QWidget& form, ControlAccess& controls, Command command) {
     QString failure;
     std::optional<int> badField;
+    controls.BeginCommand();
     try {
         command(controls);
+        controls.EndCommand();
         return;
     } catch (const RuntimeError& error) {
-        failure = QString::fromStdString(error.message());
-        if (error.kind() == ErrorKind::Conversion)
+        if (error.Kind() == ErrorKind::Conversion)
             badField = controls.LastFieldRead();
+        failure = QString::fromStdString(
+            badField ? error.MessageForField(controls.FieldCaption(*badField)) : error.Message());
     } catch (const std::bad_alloc&) {
         failure = QStringLiteral("Nicht genügend Arbeitsspeicher.");
     } catch (const std::exception& error) {
         failure = QStringLiteral("Unerwarteter Fehler: %1").arg(QString::fromUtf8(error.what()));
     }
-    if (badField)
-        failure = FieldConversionFailure(controls, *badField, failure);
-    // Shown after the handler has unwound, so the command's temporaries are
-    // already released while the box waits for the user.
+    // The result on display no longer belongs to the fields while the box
+    // says why. The box is shown after the handler has unwound, so the
+    // command's temporaries are already released while it waits for the user.
+    controls.EndCommand();
     ShowRuntimeErrorMessage(&form, failure);
     if (badField)
         controls.FocusField(*badField);

@@ -34,6 +34,7 @@ public:
     std::vector<std::string> captionHistory;
     std::vector<std::string> messages;
     std::vector<int> buttonCodes;
+    bool resultCurrent = true;
 
 protected:
     std::optional<std::string> ReadFieldText(int field) override {
@@ -42,6 +43,8 @@ protected:
             return std::nullopt;
         return texts[static_cast<std::size_t>(field - 1)];
     }
+
+    void ShowResultCurrent(bool current) override { resultCurrent = current; }
 
     bool WriteResultCaption(std::string_view text) override {
         if (!hasLabel10)

@@ -305,8 +305,9 @@ void CalculationTest::overflowStopsEachRule_data() {
     QTest::newRow("last interval") << Samples{0, 0, 0, 0, 0, 1e308, 1e308} << true;
     QTest::newRow("the sum, not a step") << Samples{0, 1e306, 1e306, 0, 0, 0, 0} << true;
     // (f0 + f1) * 200 overflows although the halved value would fit: the
-    // product is held as a double, so the step fails.
-    QTest::newRow("product before halving") << Samples{6e305, 6e305, 0, 0, 0, 0, 0} << true;
+    // product is held as a double, so the step fails. Multiplying by 100 at
+    // once would not overflow here, nor anywhere later in this row.
+    QTest::newRow("product before halving") << Samples{6e305, 6e305, -6e305, 0, 0, 0, 0} << true;
     QTest::newRow("negative side") << Samples{-1e308, -1e308, 0, 0, 0, 0, 0} << true;
     QTest::newRow("largest double, odd node") << Samples{0, 1.7e308, 0, 0, 0, 0, 0} << true;
     // Trapezoid's sum stays at 1,2E+308; only Simpson's final *200 overflows.
@@ -322,6 +323,15 @@ void CalculationTest::overflowStopsEachRule() {
     QCOMPARE(trapezoid.has_value(), trapezoidOverflows);
     QCOMPARE(KindRaisedBy([&] { (void)SimpsonRule(values); }),
              std::optional(ErrorKind::FloatingPoint));
+    // The message names the rule whose result is too large.
+    const QString tooLarge =
+        QStringLiteral(" ist zu groß. Sein Betrag liegt über "
+                       "1,79769313486232E+308. Bitte kleinere Werte eingeben.");
+    if (trapezoidOverflows)
+        QCOMPARE(MessageRaisedBy([&] { (void)TrapezoidRule(values); }),
+                 "Das Ergebnis nach der Trapezregel" + tooLarge);
+    QCOMPARE(MessageRaisedBy([&] { (void)SimpsonRule(values); }),
+             "Das Ergebnis nach der Simpson-Regel" + tooLarge);
 }
 
 void CalculationTest::staleFlagsFromEarlierWorkDoNotStopARule() {
@@ -389,7 +399,12 @@ void CalculationTest::aClickShowsWhatTheFieldsAllow() {
     FakeForm form(texts);
     form.caption = "earlier result";
 
+    // As the runtime runs it: a click that sets no caption leaves the
+    // earlier result outdated.
+    form.BeginCommand();
     QCOMPARE(KindRaisedBy([&] { StartCalculation(form); }), error);
+    form.EndCommand();
+    QCOMPARE(form.resultCurrent, !captions.isEmpty());
     QCOMPARE(ToQt(form.captionHistory), captions);
     QCOMPARE(ToQt(form.messages), messages);
     if (!messages.isEmpty()) {

@@ -2,6 +2,7 @@
 #include "ui/form1.h"
 #include "ui/velmora_startup.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -12,6 +13,10 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -129,6 +134,11 @@ private slots:
     void theResultBoxOffersCopyAndSelectAllOnRightClick();
     void theWindowCanBeMinimisedButNotMaximised();
     void theWindowCarriesTheProgramIcon();
+    void aResultThatIsNotCurrentLooksIt_data();
+    void aResultThatIsNotCurrentLooksIt();
+    void aDoubleClickSelectsTheWholeNumber_data();
+    void aDoubleClickSelectsTheWholeNumber();
+    void ctrlShiftCCopiesTheWholeResultFromAnywhere();
 
 private:
     template <typename T> T* control(const char* name) const {
@@ -352,7 +362,9 @@ void MainWindowTest::anOverflowInSimpsonKeepsTheTrapezoidLinesAndTheProgramAlive
     type({"1e305", "1e305", "1e305", "1e305", "1e305", "1e305", "1e305"});
     const SeenBox box = clickAndTakeTheBox();
     QVERIFY(box.shown);
-    QVERIFY2(box.text.startsWith(QStringLiteral("Gleitkommafehler")), qPrintable(box.text));
+    QVERIFY2(
+        box.text.startsWith(QStringLiteral("Das Ergebnis nach der Simpson-Regel ist zu groß.")),
+        qPrintable(box.text));
     QCOMPARE(result(), TwoLines.arg("1,2E+308"));
 
     type({"1", "1", "1", "1", "1", "1", "1"});
@@ -429,7 +441,8 @@ void MainWindowTest::hostileTextsGetANumberTheMessageOrAClearError() {
         QCOMPARE(first.text, QStringLiteral("Wert ist keine Zahl!"));
         QCOMPARE(result(), QString());
     } else if (trapezoid == "overflow") {
-        QVERIFY(first.text.startsWith(QStringLiteral("Gleitkommafehler")));
+        QVERIFY2(first.text.startsWith(QStringLiteral("Das Ergebnis nach der Trapezregel")),
+                 qPrintable(first.text));
     } else {
         QVERIFY2(!first.shown, qPrintable(first.text));
         QVERIFY2(result().startsWith(TwoLines.arg(trapezoid) + QStringLiteral("\r\n")),
@@ -441,7 +454,7 @@ void MainWindowTest::hostileTextsGetANumberTheMessageOrAClearError() {
     field(2)->setText(text);
     const SeenBox second = clickAndTakeTheBox();
     if (trapezoid.isEmpty())
-        QVERIFY2(second.text.startsWith(QStringLiteral("Im Feld „T = 0 °C“ steht keine Zahl: „")) ||
+        QVERIFY2(second.text.startsWith(QStringLiteral("Im Feld „T = 0 °C“ steht ")) ||
                      second.text == QStringLiteral("Das Feld „T = 0 °C“ ist leer."),
                  qPrintable(second.text));
     else if (trapezoid != "overflow")
@@ -579,8 +592,8 @@ void MainWindowTest::aFieldThatDoesNotConvertIsNamedAndReadyToBeTypedOver_data()
                                      << "Das Feld „T = 400 °C“ ist leer.";
     QTest::newRow("1.000 in Text7")
         << 7 << "1.000"
-        << "Im Feld „T = 1000 °C“ steht keine Zahl: „1.000“ ist mehrdeutig: Tausenderpunkt oder "
-           "Dezimalpunkt? Bitte 1000 oder 1,000 schreiben.";
+        << "Im Feld „T = 1000 °C“ steht „1.000“. Das ist mehrdeutig (Tausenderpunkt oder "
+           "Dezimalpunkt?). Bitte 1000 oder 1,000 schreiben.";
 }
 
 void MainWindowTest::aFieldThatDoesNotConvertIsNamedAndReadyToBeTypedOver() {
@@ -634,19 +647,25 @@ void MainWindowTest::theResultBoxOffersCopyAndSelectAllOnRightClick() {
         QStringList texts;
         for (const QAction* action : menu.actions())
             texts << QString(action->text()).remove(QLatin1Char('&')) +
+                         (action->shortcut().isEmpty()
+                              ? QString()
+                              : " [" + action->shortcut().toString(QKeySequence::NativeText) +
+                                    "]") +
                          (action->isEnabled() ? QString() : QStringLiteral(" (aus)"));
         return texts;
     };
 
     QMenu* menu = openMenu();
     QVERIFY(menu != nullptr);
-    QCOMPARE(entries(*menu), QStringList({"Kopieren (aus)", "Alles auswählen"}));
+    QCOMPARE(entries(*menu), QStringList({"Kopieren [Strg+C] (aus)", "Alles auswählen [Strg+A]", "",
+                                          "Ergebnis kopieren [Strg+Umschalt+C]"}));
     menu->actions().at(1)->trigger();
     menu->close();
 
     menu = openMenu();
     QVERIFY(menu != nullptr);
-    QCOMPARE(entries(*menu), QStringList({"Kopieren", "Alles auswählen"}));
+    QCOMPARE(entries(*menu), QStringList({"Kopieren [Strg+C]", "Alles auswählen [Strg+A]", "",
+                                          "Ergebnis kopieren [Strg+Umschalt+C]"}));
     QApplication::clipboard()->clear();
     menu->actions().at(0)->trigger();
     menu->close();
@@ -661,6 +680,145 @@ void MainWindowTest::theWindowCanBeMinimisedButNotMaximised() {
     QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+}
+
+void MainWindowTest::aResultThatIsNotCurrentLooksIt_data() {
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("shown"); // what Label10 shows after the click
+    QTest::addColumn<bool>("current");
+
+    const QString earlier = FiveLines.arg("1200", "1200");
+    QTest::newRow("Wert ist keine Zahl!")
+        << QStringList{"x", "1", "1", "1", "1", "1", "1"} << earlier << false;
+    QTest::newRow("a field that does not convert")
+        << QStringList{"1", "1", "1", "1", "1", "1", "1.000,5"} << earlier << false;
+    QTest::newRow("an overflow in the trapezoid sum")
+        << QStringList{"1e308", "1e308", "0", "0", "0", "0", "0"} << earlier << false;
+    QTest::newRow("an overflow in the Simpson sum keeps lines 1-2 current")
+        << QStringList{"1e305", "1e305", "1e305", "1e305", "1e305", "1e305", "1e305"}
+        << TwoLines.arg("1,2E+308") << true;
+}
+
+void MainWindowTest::aResultThatIsNotCurrentLooksIt() {
+    QFETCH(QStringList, values);
+    QFETCH(QString, shown);
+    QFETCH(bool, current);
+    // Colours no style would pick: red text, green where it is disabled.
+    QPalette palette = m_form->palette();
+    palette.setColor(QPalette::Text, QColor(255, 0, 0));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0, 160, 0));
+    m_form->setPalette(palette);
+    auto* label = control<QLabel>("Label10");
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(label);
+    const auto drawnIn = [label] {
+        const QImage image = label->grab().toImage();
+        int red = 0;
+        int green = 0;
+        for (int y = 3; y < image.height() - 3; ++y)
+            for (int x = 3; x < image.width() - 3; ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                red += pixel.red() > pixel.green() + 100 ? 1 : 0;
+                green += pixel.green() > pixel.red() + 100 ? 1 : 0;
+            }
+        return red > 50 && green == 0   ? QStringLiteral("text")
+               : green > 50 && red == 0 ? QStringLiteral("disabled")
+                                        : QStringLiteral("mixed");
+    };
+    const QString normal = QStringLiteral("Ergebnis");
+    const QString outdated = QStringLiteral("Ergebnis (gehört nicht zu den aktuellen Werten)");
+
+    type({"1", "1", "1", "1", "1", "1", "1"});
+    QTest::mouseClick(button(), Qt::LeftButton);
+    type(values);
+    QVERIFY(clickAndTakeTheBox().shown);
+    QCOMPARE(result(), shown);
+    QCOMPARE(drawnIn(), current ? QStringLiteral("text") : QStringLiteral("disabled"));
+    QCOMPARE(accessible->text(QAccessible::Description), current ? normal : outdated);
+
+    // Still selectable and copyable while outdated.
+    QVERIFY(label->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+    QVERIFY(label->isEnabled());
+
+    type({"1", "1", "1", "1", "1", "1", "1"});
+    QTest::mouseClick(button(), Qt::LeftButton);
+    QCOMPARE(drawnIn(), QStringLiteral("text"));
+    QCOMPARE(accessible->text(QAccessible::Description), normal);
+}
+
+// The centre of the character at `position` of the label's text, counted as
+// the label's own selection counts (a line break is one character).
+static QPoint CharacterCentre(const QLabel& label, int position) {
+    QTextDocument document;
+    document.setDefaultFont(label.font());
+    document.setDocumentMargin(0);
+    document.setPlainText(label.text());
+    document.setTextWidth(label.contentsRect().width());
+    QTextCursor cursor(&document);
+    cursor.setPosition(position);
+    (void)document.documentLayout()->blockBoundingRect(cursor.block()); // lays it out
+    const QTextLayout* layout = cursor.block().layout();
+    const int inBlock = position - cursor.block().position();
+    const QTextLine line = layout->lineForTextPosition(inBlock);
+    const qreal x = (line.cursorToX(inBlock) + line.cursorToX(inBlock + 1)) / 2;
+    return label.contentsRect().topLeft() +
+           (layout->position() + QPointF(x, line.y() + line.height() / 2)).toPoint();
+}
+
+void MainWindowTest::aDoubleClickSelectsTheWholeNumber_data() {
+    QTest::addColumn<QStringList>("values");
+    QTest::newRow("plain, with comma") << QStringList{"2,5", "0", "0", "0", "0", "0", "0"};
+    QTest::newRow("negative") << QStringList{"-2,5", "0", "0", "0", "0", "0", "0"};
+    QTest::newRow("E notation, negative exponent")
+        << QStringList{"-1e-310", "0", "0", "0", "0", "0", "0"};
+    QTest::newRow("E notation, positive exponent")
+        << QStringList{"1e300", "0", "0", "0", "0", "0", "0"};
+}
+
+void MainWindowTest::aDoubleClickSelectsTheWholeNumber() {
+    QFETCH(QStringList, values);
+    type(values);
+    QTest::mouseClick(button(), Qt::LeftButton);
+    auto* label = control<QLabel>("Label10");
+    const QString text = result().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+
+    for (qsizetype at = text.indexOf(QStringLiteral("F = ")); at >= 0;
+         at = text.indexOf(QStringLiteral("F = "), at + 1)) {
+        const qsizetype start = at + 4;
+        const qsizetype end = text.indexOf(QLatin1Char('\n'), start) < 0
+                                  ? text.size()
+                                  : text.indexOf(QLatin1Char('\n'), start);
+        const QString number = text.mid(start, end - start);
+        for (qsizetype position : {start, (start + end) / 2, end - 1}) {
+            QTest::mouseDClick(label, Qt::LeftButton, {},
+                               CharacterCentre(*label, static_cast<int>(position)));
+            QCOMPARE(label->selectedText(), number);
+            QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QApplication::clipboard()->text(), number);
+        }
+    }
+    // A word is selected as a word.
+    const int word = static_cast<int>(text.indexOf(QStringLiteral("Trapezregel")) + 3);
+    QTest::mouseDClick(label, Qt::LeftButton, {}, CharacterCentre(*label, word));
+    QCOMPARE(label->selectedText(), QStringLiteral("Trapezregel"));
+}
+
+void MainWindowTest::ctrlShiftCCopiesTheWholeResultFromAnywhere() {
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    field(3)->setFocus();
+    QTest::keyClick(field(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before")); // no result yet
+
+    type({"1", "1", "1", "1", "1", "1", "1"});
+    QTest::mouseClick(button(), Qt::LeftButton);
+    for (QWidget* from : {static_cast<QWidget*>(field(3)), static_cast<QWidget*>(button())}) {
+        QApplication::clipboard()->clear();
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(
+            QApplication::clipboard()->text(),
+            FiveLines.arg("1200", "1200").replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    }
+    QCOMPARE(field(3)->text(), QStringLiteral("1"));
 }
 
 QTEST_MAIN(MainWindowTest)

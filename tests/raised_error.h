@@ -3,6 +3,7 @@
 #include "platform/runtime_error.h"
 
 #include <QMetaType>
+#include <QString>
 #include <optional>
 
 // The kind of run-time error an action raised, or none.
@@ -10,9 +11,19 @@ template <typename Action> std::optional<velmora::ErrorKind> KindRaisedBy(Action
     try {
         action();
     } catch (const velmora::RuntimeError& error) {
-        return error.kind();
+        return error.Kind();
     }
     return std::nullopt;
+}
+
+// The message of the run-time error an action raised ("" for none).
+template <typename Action> QString MessageRaisedBy(Action action) {
+    try {
+        action();
+    } catch (const velmora::RuntimeError& error) {
+        return QString::fromStdString(error.Message());
+    }
+    return {};
 }
 
 Q_DECLARE_METATYPE(std::optional<velmora::ErrorKind>)

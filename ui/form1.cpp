@@ -1,10 +1,14 @@
 #include "ui/form1.h"
 
 #include "calc/start_calculation.h"
+#include "platform/number_text.h"
 #include "qt_runtime/command_dispatch.h"
 #include "qt_runtime/message_box.h"
 #include "ui_form1.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -16,10 +20,27 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+const QString ResultDescription = QStringLiteral("Ergebnis");
+const QString OutdatedResultDescription =
+    QStringLiteral("Ergebnis (gehört nicht zu den aktuellen Werten)");
+
+// A character of a number as the result box shows it: -6,66666666733331E-309.
+bool IsNumberCharacter(QChar c) {
+    return c.isDigit() || c == QLatin1Char(',') || c == QLatin1Char('-') || c == QLatin1Char('+') ||
+           c == QLatin1Char('E');
+}
+
 } // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::Form1>()) {
     m_ui->setupUi(this);
+    m_rows = {{{m_ui->Text1, m_ui->Label3},
+               {m_ui->Text2, m_ui->Label4},
+               {m_ui->Text3, m_ui->Label5},
+               {m_ui->Text4, m_ui->Label6},
+               {m_ui->Text5, m_ui->Label7},
+               {m_ui->Text6, m_ui->Label8},
+               {m_ui->Text7, m_ui->Label9}}};
 
     // The window's fonts, in code because a .ui file stores only whole points.
     // Fonts set here, unlike a style sheet, cost nothing at start-up.
@@ -42,6 +63,15 @@ Form1::Form1(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::Form1
     m_ui->Label10->setBackgroundRole(QPalette::Base);
     m_ui->Label10->setForegroundRole(QPalette::Text);
     connect(m_ui->Label10, &QWidget::customContextMenuRequested, this, &Form1::ShowResultMenu);
+    m_ui->Label10->installEventFilter(this);
+
+    // The whole result, from anywhere in the window: the keyboard's way to
+    // copy it, since labels never take the focus by Tab.
+    m_copyResult = new QAction(QStringLiteral("&Ergebnis kopieren"), this);
+    m_copyResult->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    m_copyResult->setEnabled(false);
+    connect(m_copyResult, &QAction::triggered, this, &Form1::CopyResult);
+    addAction(m_copyResult);
 
     ConnectCommand(*m_ui->Command1, *this, *this, StartCalculation);
 }
@@ -53,39 +83,63 @@ void Form1::ShowMessageBox(std::string_view prompt, int buttons) {
 }
 
 std::string Form1::FieldCaption(int field) const {
-    const QLabel* const captions[] = {m_ui->Label3, m_ui->Label4, m_ui->Label5, m_ui->Label6,
-                                      m_ui->Label7, m_ui->Label8, m_ui->Label9};
-    if (field < 1 || field > 7)
-        return {};
-    return captions[field - 1]->text().toStdString();
+    const Row* row = RowOf(field);
+    return row != nullptr ? row->caption->text().toStdString() : std::string();
 }
 
 void Form1::FocusField(int field) {
-    if (QLineEdit* edit = Field(field)) {
-        edit->selectAll();
-        edit->setFocus(Qt::OtherFocusReason);
+    if (const Row* row = RowOf(field)) {
+        row->field->selectAll();
+        row->field->setFocus(Qt::OtherFocusReason);
     }
 }
 
-QLineEdit* Form1::Field(int field) const {
-    QLineEdit* const fields[] = {m_ui->Text1, m_ui->Text2, m_ui->Text3, m_ui->Text4,
-                                 m_ui->Text5, m_ui->Text6, m_ui->Text7};
-    return field >= 1 && field <= 7 ? fields[field - 1] : nullptr;
+const Form1::Row* Form1::RowOf(int field) const {
+    return field >= 1 && field <= static_cast<int>(m_rows.size())
+               ? &m_rows[static_cast<std::size_t>(field - 1)]
+               : nullptr;
 }
 
 std::optional<std::string> Form1::ReadFieldText(int field) {
-    const QLineEdit* edit = Field(field);
-    if (edit == nullptr)
+    const Row* row = RowOf(field);
+    if (row == nullptr)
         return std::nullopt;
-    return edit->text().toStdString();
+    return row->field->text().toStdString();
 }
 
 bool Form1::WriteResultCaption(std::string_view caption) {
     m_ui->Label10->setText(FromUtf8(caption));
+    m_copyResult->setEnabled(!caption.empty());
     return true;
 }
 
+void Form1::ShowResultCurrent(bool current) {
+    QLabel* label = m_ui->Label10;
+    // An empty box shows no result, so nothing in it can be taken for one.
+    const bool outdated = !current && !label->text().isEmpty();
+    if (outdated) {
+        // The text stays selectable and copyable, so the label keeps its
+        // state and only borrows the colour of disabled text.
+        QPalette palette = label->palette();
+        const QBrush disabled = palette.brush(QPalette::Disabled, QPalette::Text);
+        palette.setBrush(QPalette::Active, QPalette::Text, disabled);
+        palette.setBrush(QPalette::Inactive, QPalette::Text, disabled);
+        label->setPalette(palette);
+    } else {
+        label->setPalette(QPalette()); // the window's colours again
+    }
+    label->setAccessibleDescription(outdated ? OutdatedResultDescription : ResultDescription);
+}
+
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // A double-click selects a word; on a number, the whole number, so that
+    // what is copied is the value shown and never a part of it.
+    if (watched == m_ui->Label10 && event->type() == QEvent::MouseButtonDblClick) {
+        static_cast<QObject*>(m_ui->Label10)->event(event);
+        SelectWholeNumber();
+        return true;
+    }
+
     // The focus starts on the button so that a key press runs the calculation
     // at once. Qt shows the focus frame only after a Tab; show it whenever the
     // window comes to the front with the focus on the button.
@@ -110,6 +164,46 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+// Qt has just selected the word under a double-click. A number in the result
+// is sign, digits, comma and exponent, which Qt splits into several words:
+// widen the selection to the whole number. Selection positions count in the
+// label's text document, where CR LF is a single paragraph break.
+void Form1::SelectWholeNumber() {
+    QLabel* label = m_ui->Label10;
+    const int wordStart = label->selectionStart();
+    const qsizetype wordLength = label->selectedText().size();
+    if (wordStart < 0 || wordLength == 0)
+        return;
+    QString text = label->text();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+
+    qsizetype start = wordStart;
+    qsizetype end = start + wordLength;
+    while (start > 0 && IsNumberCharacter(text[start - 1]))
+        --start;
+    while (end < text.size() && IsNumberCharacter(text[end]))
+        ++end;
+    // Trim what Qt may have taken along, such as the line break after it.
+    while (start < end && !IsNumberCharacter(text[start]))
+        ++start;
+    while (end > start && !IsNumberCharacter(text[end - 1]))
+        --end;
+    const bool number = IsNumericText(text.mid(start, end - start).toStdString());
+    if (!number) {
+        start = wordStart;
+        end = wordStart + wordLength;
+    }
+    label->setSelection(static_cast<int>(start), static_cast<int>(end - start));
+}
+
+// Line breaks as the platform expects them: the clipboard writes "\n" as
+// CR LF on Windows.
+void Form1::CopyResult() {
+    QString text = m_ui->Label10->text();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QGuiApplication::clipboard()->setText(text);
+}
+
 // A mouse user finds copying in the result box's context menu. QLabel has no
 // public select-all or copy, so the entries send the label the very keys a
 // keyboard user would press, and do exactly what those do.
@@ -129,6 +223,8 @@ void Form1::ShowResultMenu(const QPoint& position) {
                                          [pressOnLabel] { pressOnLabel(Qt::Key_A); });
     selectAll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     selectAll->setEnabled(!label->text().isEmpty());
+    menu->addSeparator();
+    menu->addAction(m_copyResult);
     menu->popup(label->mapToGlobal(position));
 }
 

@@ -3,8 +3,11 @@
 #include "platform/control_access.h"
 
 #include <QWidget>
+#include <array>
 #include <memory>
 
+class QAction;
+class QLabel;
 class QLineEdit;
 
 namespace velmora {
@@ -30,13 +33,25 @@ public:
 protected:
     std::optional<std::string> ReadFieldText(int field) override;
     bool WriteResultCaption(std::string_view caption) override;
+    void ShowResultCurrent(bool current) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    [[nodiscard]] QLineEdit* Field(int field) const;
+    // One input row: the field TextN and the caption beside it.
+    struct Row {
+        QLineEdit* field;
+        QLabel* caption;
+    };
+
+    // The row of field TextN, or nullptr for any other N.
+    [[nodiscard]] const Row* RowOf(int field) const;
     void ShowResultMenu(const QPoint& position);
+    void SelectWholeNumber();
+    void CopyResult();
 
     std::unique_ptr<Ui::Form1> m_ui;
+    std::array<Row, 7> m_rows{};
+    QAction* m_copyResult = nullptr;
 };
 
 } // namespace velmora
