@@ -66,10 +66,15 @@ void ConfigureApplication(const StartupRecord& record) {
     // No setApplicationDisplayName: Qt would append it to every window title.
 
     QLocale::setDefault(record.locale);
+    // Qt's own texts: built into the program where it carries them (Windows),
+    // else from the system's Qt translations.
     auto* translator = new QTranslator(qApp);
-    if (translator->load(record.locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    for (const QString& folder : {QStringLiteral(":/translations"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)})
+        if (translator->load(record.locale, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(translator);
+            break;
+        }
 
     // PNG is read by Qt itself. Without auto-detection the reader goes
     // straight to it, instead of loading every image-format plugin to ask
@@ -82,10 +87,12 @@ void ConfigureApplication(const StartupRecord& record) {
     }
     QApplication::setWindowIcon(icon);
 
-    // "MS Sans Serif" is a Windows font; Liberation Sans is the nearest
+    // "MS Sans Serif" is a bitmap font of old Windows. Its scalable successor
+    // is "Microsoft Sans Serif" on Windows; Liberation Sans is the nearest
     // sans-serif that Debian ships.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                               {QStringLiteral("Microsoft Sans Serif"),
+                                QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                                 QStringLiteral("DejaVu Sans")});
 }
 

@@ -133,7 +133,7 @@ private slots:
     void everyBoxIsWideEnoughForItsTitle();
     void theResultBoxOffersCopyAndSelectAllOnRightClick();
     void theWindowCanBeMinimisedButNotMaximised();
-    void theWindowCarriesTheProgramIcon();
+    void theWindowCarriesTheProgramIconAndVersion();
     void aResultThatIsNotCurrentLooksIt_data();
     void aResultThatIsNotCurrentLooksIt();
     void aDoubleClickSelectsTheWholeNumber_data();
@@ -515,10 +515,12 @@ void MainWindowTest::screenReadersHearTheCaptionOfEachField() {
     }
 }
 
-void MainWindowTest::theWindowCarriesTheProgramIcon() {
+void MainWindowTest::theWindowCarriesTheProgramIconAndVersion() {
     const QList<QSize> sizes = m_form->windowIcon().availableSizes();
     QVERIFY(sizes.contains(QSize(32, 32)));
     QVERIFY(sizes.contains(QSize(16, 16)));
+    // As project(VERSION) says, shown the way the version record names it.
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(VELMORA_SHOWN_VERSION));
 }
 
 void MainWindowTest::screenReadersFindTheResultBox() {

@@ -4,6 +4,7 @@
 # Debian package that lintian accepts. The package is left in <build>/package.
 set -euo pipefail
 build=$(cd "$1" && pwd)
+version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -29,6 +30,7 @@ done
 echo "ok   the package carries the program, desktop entry, metadata and manual page"
 
 field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Version)" = "$version" ] || fail "package version $(field Version), project version $version"
 field Depends | grep -q 'libqt6widgets6' || fail "no Qt dependency"
 # Without these, Qt's own boxes and menus would speak English.
 field Depends | grep -qw 'qt6-translations-l10n' || fail "does not depend on qt6-translations-l10n"

@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
 # The executable's identity: icon images, the Windows version record (compiled
-# with mingw-w64's windres and read back) and the desktop entry.
+# with mingw-w64's windres and read back), the desktop entry and the metadata;
+# and one version everywhere: what project(VERSION) says (given here as the
+# version and as users see it, "1.00").
+#   resources_test.sh <source resources> <built resources> <version> <shown version>
 set -euo pipefail
 resources=$1
+built=$2
+version=$3
+shown=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -16,15 +22,16 @@ expect "32x32 in 2 colours" "$work/icons" '--width=32 --height=32 --bit-depth=1 
 expect "32x32 in 16 colours" "$work/icons" '--width=32 --height=32 --bit-depth=4 --palette-size=16$'
 expect "16x16 in 16 colours" "$work/icons" '--width=16 --height=16 --bit-depth=4 --palette-size=16$'
 
-(cd "$resources" && x86_64-w64-mingw32-windres --preprocessor=cpp -i velmora.rc -O res -o "$work/velmora.res")
+x86_64-w64-mingw32-windres --preprocessor=cpp -i "$built/velmora.rc" -O res -o "$work/velmora.res"
 x86_64-w64-mingw32-windres -i "$work/velmora.res" -O rc -o "$work/back.rc"
 tr -s ' ' <"$work/back.rc" >"$work/version"
-expect "file version 1.0.0.0" "$work/version" '^ ?FILEVERSION 1, 0, 0, 0$'
-expect "product version 1.0.0.0" "$work/version" '^ ?PRODUCTVERSION 1, 0, 0, 0$'
+numeric="${version//./, }, 0"
+expect "file version $numeric" "$work/version" "^ ?FILEVERSION $numeric\$"
+expect "product version $numeric" "$work/version" "^ ?PRODUCTVERSION $numeric\$"
 expect "file type application" "$work/version" '^ ?FILETYPE 0x1$'
 expect "German string block" "$work/version" 'BLOCK "040704b0"|BLOCK "040704B0"'
-expect "FileVersion 1.00" "$work/version" 'VALUE "FileVersion", "1.00"'
-expect "ProductVersion 1.00" "$work/version" 'VALUE "ProductVersion", "1.00"'
+expect "FileVersion $shown" "$work/version" "VALUE \"FileVersion\", \"$shown\""
+expect "ProductVersion $shown" "$work/version" "VALUE \"ProductVersion\", \"$shown\""
 expect "ProductName" "$work/version" 'VALUE "ProductName", "Velmora"'
 expect "InternalName" "$work/version" 'VALUE "InternalName", "Velmora"'
 expect "OriginalFilename" "$work/version" 'VALUE "OriginalFilename", "Velmora.exe"'
@@ -32,6 +39,7 @@ expect "CompanyName" "$work/version" 'VALUE "CompanyName", "[^"]+"'
 expect "translation German, Unicode" "$work/version" 'VALUE "Translation", 0x407, 1200'
 expect "UTF-8 en dash read as U+2013" "$work/version" 'L"Velmora \\x2013 Numerische Integration"'
 expect "the icon is in the executable" "$work/version" 'RT_GROUP_ICON'
+expect "the manifest is in the executable" "$work/version" '^1 24 '
 
 desktop-file-validate "$resources/velmora.desktop" && echo "ok   desktop entry validates" ||
     { echo "FAIL desktop entry"; failures=$((failures + 1)); }
@@ -40,14 +48,17 @@ desktop-file-validate "$resources/velmora.desktop" && echo "ok   desktop entry v
 # the id is not a reverse domain name: that would need a domain the project
 # does not have, and the id must stay the desktop entry's name.
 if appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info \
-    "$resources/velmora.metainfo.xml" >"$work/appstream" 2>&1; then
+    "$built/velmora.metainfo.xml" >"$work/appstream" 2>&1; then
     echo "ok   metainfo validates"
 else
     cat "$work/appstream"; echo "FAIL metainfo validates"; failures=$((failures + 1))
 fi
-expect "metainfo launches the desktop entry" "$resources/velmora.metainfo.xml" \
+expect "metainfo launches the desktop entry" "$built/velmora.metainfo.xml" \
     '<launchable type="desktop-id">velmora.desktop</launchable>'
-expect "metainfo has a content rating" "$resources/velmora.metainfo.xml" '<content_rating type="oars-1\.1"'
+expect "metainfo has a content rating" "$built/velmora.metainfo.xml" '<content_rating type="oars-1\.1"'
+expect "metainfo release $version" "$built/velmora.metainfo.xml" "<release version=\"$version\""
+expect "manual page says $shown" "$built/velmora.1" "^\\.TH VELMORA 1 .*\"Velmora $shown\""
+expect "changelog's latest entry is $version" <(head -n 1 "$resources/changelog") "^velmora \\($version\\) "
 
 echo "$failures failed"
 [ "$failures" -eq 0 ]
