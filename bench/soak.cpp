@@ -3,6 +3,7 @@
 // an overflow, closing every box that opens. Reports how resident memory grew
 // after warm-up; exits with 1 if it grew by 1 MiB or more.
 //   soak [clicks]   (100000 by default)
+#include "testing/box_closer.h"
 #include "ui/form1.h"
 #include "ui/velmora_startup.h"
 
@@ -24,22 +25,6 @@ long ResidentKiB() {
     statm >> pages >> resident;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
-
-// Closes each message box as soon as it is shown, as a user pressing OK.
-class BoxCloser : public QObject {
-public:
-    int closed = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show)
-            if (auto* box = qobject_cast<QMessageBox*>(watched)) {
-                ++closed;
-                QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
-            }
-        return false;
-    }
-};
 
 const QStringList Cases[] = {
     {"106", "64,885", "49,02", "95,89", "71,8", "-26,39", "-17,01"},
@@ -76,6 +61,7 @@ int main(int argc, char** argv) {
     for (int k = 1; k <= 7; ++k)
         fields << form.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(k));
 
+    qsizetype closed = 0;
     const long warmUp = clicks / 20;
     long afterWarmUp = 0;
     for (long click = 0; click < clicks; ++click) {
@@ -84,11 +70,13 @@ int main(int argc, char** argv) {
             fields[k]->setText(values[k]);
         button->click();
         QApplication::processEvents();
+        closed += closer.seen.size();
+        closer.seen.clear();
         if (click + 1 == warmUp)
             afterWarmUp = ResidentKiB();
     }
     const long atEnd = ResidentKiB();
-    std::printf("clicks %ld, boxes closed %d\n", clicks, closer.closed);
+    std::printf("clicks %ld, boxes closed %lld\n", clicks, static_cast<long long>(closed));
     std::printf("resident after warm-up (%ld clicks) %ld KiB, at end %ld KiB, growth %ld KiB\n",
                 warmUp, afterWarmUp, atEnd, atEnd - afterWarmUp);
     return atEnd - afterWarmUp < 1024 ? 0 : 1;

@@ -21,7 +21,8 @@ constexpr std::string_view SimpsonResult = "Das Ergebnis nach der Simpson-Regel"
 double TrapezoidRule(const SampleValues& values) {
     ClearFloatingPointStatus();
     double sum = 0.0;
-    for (std::int16_t i = 0; i <= 5; i = CheckedIncrement(i)) {
+    for (std::int16_t i = SampleValues::LowerBound; i <= SampleValues::LastInterval;
+         i = CheckedIncrement(i)) {
         double a = values.At(i) + values.At(i + 1);
         a = a * StepWidth;
         a = a / 2;
@@ -34,8 +35,9 @@ double TrapezoidRule(const SampleValues& values) {
 double SimpsonRule(const SampleValues& values) {
     ClearFloatingPointStatus();
     double sum = 0.0;
-    for (std::int16_t j = 0; j <= 6; j = CheckedIncrement(j)) {
-        if (j == 0 || j == 6)
+    for (std::int16_t j = SampleValues::LowerBound; j <= SampleValues::UpperBound;
+         j = CheckedIncrement(j)) {
+        if (j == SampleValues::LowerBound || j == SampleValues::UpperBound)
             sum = CheckFinite(sum + values.At(j), SimpsonResult);
         else if (j % 2 != 0)
             sum = CheckFinite(sum + values.At(j) * 4, SimpsonResult);

@@ -16,6 +16,9 @@ class SampleValues {
 public:
     static constexpr int LowerBound = 0;
     static constexpr int UpperBound = 6;
+    // Seven nodes, six intervals between them; one input field a node.
+    static constexpr int Count = UpperBound - LowerBound + 1;
+    static constexpr int LastInterval = UpperBound - 1;
 
     [[nodiscard]] double At(int index) const {
         CheckBounds(index, LowerBound, UpperBound);
@@ -28,7 +31,7 @@ public:
     }
 
 private:
-    std::array<double, UpperBound - LowerBound + 1> m_values{};
+    std::array<double, Count> m_values{};
 };
 
 } // namespace velmora

@@ -3,20 +3,14 @@
 // 15 significant digits.
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
+#include "testing/fuzz_check.h"
+#include "testing/read_back.h"
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
-namespace {
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
+using velmora::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -34,11 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string shown = velmora::DoubleToText(value);
     Check(velmora::IsNumericText(shown));
-    const double back = velmora::TextToDouble(shown);
-    // The text is within half a unit of its 15th digit; reading it back
-    // rounds once more, by up to half a unit in the last place of a double.
-    const double halfUlp = (std::nextafter(std::abs(back), HUGE_VAL) - std::abs(back)) / 2;
-    const double tolerance = std::abs(value) * 5e-15 + halfUlp + 5e-324;
-    Check(std::abs(back - value) <= tolerance);
+    Check(velmora::ReadsBackWithinFifteenDigits(value, velmora::TextToDouble(shown)));
     return 0;
 }

@@ -5,18 +5,15 @@
 #include "calc/start_calculation.h"
 #include "platform/runtime_error.h"
 #include "testing/fake_form.h"
+#include "testing/fuzz_check.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <regex>
 
-namespace {
+using velmora::Check;
 
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
-}
+namespace {
 
 const std::string Number = R"(-?[0-9]+(,[0-9]+)?(E[+-][0-9]{2,3})?)";
 const std::regex TwoLines(" Ergebnis nach der Trapezregel:\r\nF = " + Number);

@@ -69,9 +69,10 @@ void ConfigureApplication(const StartupRecord& record) {
     // Qt's own texts: built into the program where it carries them (Windows),
     // else from the system's Qt translations.
     auto* translator = new QTranslator(qApp);
-    for (const QString& folder : {QStringLiteral(":/translations"),
-                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)})
-        if (translator->load(record.locale, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+    for (const QString& folder :
+         {QStringLiteral(":/translations"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)})
+        if (translator->load(record.locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                             folder)) {
             QCoreApplication::installTranslator(translator);
             break;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/sample_values.h"
 #include "platform/control_access.h"
 
 #include <string>
@@ -27,8 +28,8 @@ public:
     }
     void FocusField(int /*field*/) override {}
 
-    std::vector<std::string> texts = std::vector<std::string>(7); // Text1 ... Text7
-    std::string caption;                                          // of Label10
+    std::vector<std::string> texts = std::vector<std::string>(SampleValues::Count); // Text1 ...
+    std::string caption;                                                            // of Label10
     bool hasLabel10 = true;
     std::vector<std::string> reads; // "Text1", ...
     std::vector<std::string> captionHistory;

@@ -1,3 +1,4 @@
+#include "testing/box_closer.h"
 #include "tests/result_text.h"
 #include "ui/form1.h"
 #include "ui/velmora_startup.h"
@@ -6,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,82 +23,6 @@
 #include <QtTest>
 #include <memory>
 #include <utility>
-
-namespace {
-
-// What a message box showed before the test closed it.
-struct SeenBox {
-    bool shown = false;
-    QString title;
-    QString text;
-    int width = 0;
-    bool richText = false; // whether the box would render its text as rich text
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QList<QAbstractButton*>::size_type buttonCount = 0;
-    bool okButton = false;
-};
-
-// Closes every modal window as soon as it is shown, the way a user pressing
-// OK would, and remembers what it showed. A test takes the boxes it expects;
-// any box left over fails the test in cleanup(), so a box nobody expected
-// never blocks the run.
-class BoxCloser : public QObject {
-public:
-    BoxCloser() {
-        m_soon.setSingleShot(true);
-        connect(&m_soon, &QTimer::timeout, this, &BoxCloser::closeShownWindows);
-    }
-
-    QList<SeenBox> seen;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* window = qobject_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Show && window != nullptr && window->isWindow() &&
-            window->isModal()) {
-            // Closed once it is up and running its own event loop.
-            m_shown << window;
-            m_soon.start(0);
-        }
-        return false;
-    }
-
-private:
-    void closeShownWindows() {
-        for (const QPointer<QWidget>& window : std::exchange(m_shown, {}))
-            if (window != nullptr) {
-                seen << describe(*window);
-                window->close();
-            }
-    }
-
-    static SeenBox describe(const QWidget& window) {
-        SeenBox box;
-        box.shown = true;
-        box.title = window.windowTitle();
-        box.width = window.width();
-        const auto* messageBox = qobject_cast<const QMessageBox*>(&window);
-        if (messageBox == nullptr) {
-            box.text = QStringLiteral("(a %1)").arg(window.metaObject()->className());
-            return box;
-        }
-        box.text = messageBox->text();
-        const auto* label = messageBox->findChild<QLabel*>("qt_msgbox_label");
-        box.richText =
-            label != nullptr &&
-            (label->textFormat() == Qt::RichText ||
-             (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())));
-        box.icon = messageBox->icon();
-        box.buttonCount = messageBox->buttons().size();
-        box.okButton = messageBox->button(QMessageBox::Ok) != nullptr;
-        return box;
-    }
-
-    QTimer m_soon;
-    QList<QPointer<QWidget>> m_shown;
-};
-
-} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -128,11 +54,11 @@ private slots:
     void returnAndEnterOnTheButtonActAsSpace_data();
     void returnAndEnterOnTheButtonActAsSpace();
     void returnInAFieldDoesNothing();
+    void qtsOwnTextsAreGerman();
     void aFieldThatDoesNotConvertIsNamedAndReadyToBeTypedOver_data();
     void aFieldThatDoesNotConvertIsNamedAndReadyToBeTypedOver();
     void everyBoxIsWideEnoughForItsTitle();
     void theResultBoxOffersCopyAndSelectAllOnRightClick();
-    void theWindowCanBeMinimisedButNotMaximised();
     void theWindowCarriesTheProgramIconAndVersion();
     void aResultThatIsNotCurrentLooksIt_data();
     void aResultThatIsNotCurrentLooksIt();
@@ -252,7 +178,10 @@ void MainWindowTest::everyControlSitsWhereTheTableSays() {
     QCOMPARE(widget->property("text").toString(), text);
     QCOMPARE(widget->font().pointSizeF(), points);
     QCOMPARE(widget->font().weight(), QFont::Normal);
-    QCOMPARE(QFontInfo(widget->font()).family(), QStringLiteral("Liberation Sans"));
+    // "MS Sans Serif" is an old bitmap font: what the user gets instead must
+    // scale to 7,5 and 9,75 points.
+    const QString family = QFontInfo(widget->font()).family();
+    QVERIFY2(QFontDatabase::isSmoothlyScalable(family), qPrintable(family));
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         QVERIFY(label->wordWrap());
         QCOMPARE(label->focusPolicy() & Qt::TabFocus, 0);
@@ -273,6 +202,8 @@ void MainWindowTest::theWindowIsFixedAndNamedForm1() {
     QCOMPARE(m_form->size(), QSize(464, 442));
     QCOMPARE(m_form->minimumSize(), QSize(464, 442));
     QCOMPARE(m_form->maximumSize(), QSize(464, 442));
+    // Nothing reacts to resizing, so there is no maximise button to offer it.
+    QVERIFY(!m_form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QCOMPARE(m_form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 18);
 }
 
@@ -561,13 +492,24 @@ void MainWindowTest::returnAndEnterOnTheButtonActAsSpace() {
     QTest::keyPress(button(), Qt::Key(key), modifiers);
     QVERIFY2(button()->isDown(), "the button is not shown pressed");
     QCOMPARE(result(), QString());
-    // Holding the key down runs nothing more.
-    QKeyEvent repeat(QEvent::KeyPress, key, modifiers, QString(), true);
-    QApplication::sendEvent(button(), &repeat);
+    // Holding the key down runs nothing more: auto-repeat sends releases and
+    // presses, each marked as repeated.
+    for (int n = 0; n < 3; ++n)
+        for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+            QKeyEvent repeat(type, key, modifiers, QString(), true);
+            QApplication::sendEvent(button(), &repeat);
+        }
+    QCOMPARE(clicks.count(), 0);
     QTest::keyRelease(button(), Qt::Key(key), modifiers);
     QCOMPARE(clicks.count(), 1);
     QVERIFY(!button()->isDown());
     QCOMPARE(result(), FiveLines.arg("1200", "1200"));
+}
+
+void MainWindowTest::qtsOwnTextsAreGerman() {
+    const std::unique_ptr<QMenu> menu(field(1)->createStandardContextMenu());
+    QVERIFY2(menu->actions().first()->text().startsWith(QStringLiteral("&Rückgängig")),
+             qPrintable(menu->actions().first()->text()));
 }
 
 void MainWindowTest::returnInAFieldDoesNothing() {
@@ -632,12 +574,16 @@ void MainWindowTest::everyBoxIsWideEnoughForItsTitle() {
         QVERIFY(box.shown);
         QVERIFY2(box.width >= 240,
                  qPrintable(QStringLiteral("%1 px: %2").arg(box.width).arg(box.text)));
+        // Over the window, never somewhere behind it.
+        QCOMPARE(box.parent, m_form.get());
+        // The text starts at the left, not pushed aside by the box's width.
+        QVERIFY2(box.textLeft < 100, qPrintable(QString::number(box.textLeft)));
+        if (values.isEmpty())
+            QCOMPARE(box.textLines, 1); // "Wert ist keine Zahl!" on one line
     }
 }
 
 void MainWindowTest::theResultBoxOffersCopyAndSelectAllOnRightClick() {
-    type({"1", "1", "1", "1", "1", "1", "1"});
-    QTest::mouseClick(button(), Qt::LeftButton);
     auto* label = control<QLabel>("Label10");
     const auto openMenu = [label] {
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
@@ -657,8 +603,20 @@ void MainWindowTest::theResultBoxOffersCopyAndSelectAllOnRightClick() {
         return texts;
     };
 
+    // An empty box offers nothing.
     QMenu* menu = openMenu();
     QVERIFY(menu != nullptr);
+    QCOMPARE(entries(*menu),
+             QStringList({"Kopieren [Strg+C] (aus)", "Alles auswählen [Strg+A] (aus)", "",
+                          "Ergebnis kopieren [Strg+Umschalt+C] (aus)"}));
+    menu->close();
+
+    type({"1", "1", "1", "1", "1", "1", "1"});
+    QTest::mouseClick(button(), Qt::LeftButton);
+    // Under the pointer.
+    menu = openMenu();
+    QVERIFY(menu != nullptr);
+    QCOMPARE(menu->pos(), label->mapToGlobal(QPoint(5, 5)));
     QCOMPARE(entries(*menu), QStringList({"Kopieren [Strg+C] (aus)", "Alles auswählen [Strg+A]", "",
                                           "Ergebnis kopieren [Strg+Umschalt+C]"}));
     menu->actions().at(1)->trigger();
@@ -674,14 +632,9 @@ void MainWindowTest::theResultBoxOffersCopyAndSelectAllOnRightClick() {
     // The whole result, lines as the clipboard writes them.
     QCOMPARE(QApplication::clipboard()->text(),
              FiveLines.arg("1200", "1200").replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-}
-
-void MainWindowTest::theWindowCanBeMinimisedButNotMaximised() {
-    const Qt::WindowFlags flags = m_form->windowFlags();
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    // Each menu is gone once closed.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(label->findChildren<QMenu*>().size(), 0);
 }
 
 void MainWindowTest::aResultThatIsNotCurrentLooksIt_data() {

@@ -2,6 +2,7 @@
 #include "platform/control_access.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
+#include "testing/read_back.h"
 #include "tests/exact_double.h"
 #include "tests/raised_error.h"
 
@@ -302,11 +303,7 @@ void PlatformTest::formattedNumbersReadBackWithinFifteenDigits() {
         const std::string text = DoubleToText(value);
         if (!IsNumericText(text))
             return false;
-        const double back = TextToDouble(text);
-        // Half a unit of the 15th digit, plus the rounding of the read-back.
-        const double halfUlp = (std::nextafter(std::abs(back), HUGE_VAL) - std::abs(back)) / 2;
-        return std::abs(back - value) <= 5e-15 * std::abs(value) + halfUlp ||
-               (value != 0 && std::abs(value) < 1e-307);
+        return ReadsBackWithinFifteenDigits(value, TextToDouble(text));
     };
     // Shown as 1000000000000,32, which reads back a little further off than
     // half a unit of the 15th digit (a fuzzer finding).

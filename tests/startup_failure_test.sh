@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # When the graphical interface cannot start, the program says what failed in
-# one German line and exits with 1, instead of Qt's abort and core dump.
+# one German line and exits with 1, instead of Qt's abort and core dump; when
+# it can, Qt's own messages are not swallowed.
 set -uo pipefail
 program=$1
 failures=0
@@ -27,6 +28,17 @@ check "a display that is not there" "Velmora: Keine grafische Anzeige gefunden."
 check "an unknown platform plugin, with Qt's reason" \
     'Velmora: Die grafische Oberfläche ließ sich nicht starten: Could not find the Qt platform plugin "nosuchplatform"' \
     QT_QPA_PLATFORM=nosuchplatform DISPLAY=:0
+
+# Messages held back while the application starts are printed once it runs,
+# and later ones as they come.
+stderr=$(QT_DEBUG_PLUGINS=1 QT_QPA_PLATFORM=offscreen timeout 3 "$program" 2>&1 >/dev/null)
+if grep -q 'platforms/libqoffscreen' <<<"$stderr"; then
+    echo "ok   Qt's start-up messages are printed once the application runs"
+else
+    echo "FAIL Qt's start-up messages (QT_DEBUG_PLUGINS=1) never reached stderr:"
+    printf '%s\n' "$stderr" | tail -n 5
+    failures=$((failures + 1))
+fi
 
 echo "$failures failed"
 [ "$failures" -eq 0 ]

@@ -142,10 +142,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
     // The focus starts on the button so that a key press runs the calculation
     // at once. Qt shows the focus frame only after a Tab; show it whenever the
-    // window comes to the front with the focus on the button.
-    if (watched == m_ui->Command1 && event->type() == QEvent::FocusIn &&
-        static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason)
-        setAttribute(Qt::WA_KeyboardFocusChange);
+    // window comes to the front with the focus on the button (on Windows the
+    // first focus arrives as "other", not as window activation).
+    if (watched == m_ui->Command1 && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::OtherFocusReason)
+            setAttribute(Qt::WA_KeyboardFocusChange);
+    }
 
     // Return and keypad Enter on the button act exactly as Space does: shown
     // pressed while the key is down, one calculation when it comes up.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/sample_values.h"
 #include "platform/control_access.h"
 
 #include <QWidget>
@@ -50,7 +51,7 @@ private:
     void CopyResult();
 
     std::unique_ptr<Ui::Form1> m_ui;
-    std::array<Row, 7> m_rows{};
+    std::array<Row, SampleValues::Count> m_rows{};
     QAction* m_copyResult = nullptr;
 };
 
