@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -68,12 +69,13 @@ void ConfigureApplication(const StartupRecord& record) {
     QLocale::setDefault(record.locale);
     // Qt's own texts: built into the program where it carries them (Windows),
     // else from the system's Qt translations.
-    auto* translator = new QTranslator(qApp);
+    auto translator = std::make_unique<QTranslator>();
     for (const QString& folder :
          {QStringLiteral(":/translations"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)})
         if (translator->load(record.locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                              folder)) {
-            QCoreApplication::installTranslator(translator);
+            QCoreApplication::installTranslator(translator.get());
+            translator.release()->setParent(qApp); // lives as long as the application
             break;
         }
 

@@ -83,7 +83,9 @@ private:
         box.parent = messageBox->parentWidget();
         if (label != nullptr) {
             box.textLeft = label->mapTo(messageBox, QPoint(0, 0)).x();
-            box.textLines = label->height() / label->fontMetrics().lineSpacing();
+            // The last line needs no spacing below it.
+            box.textLines =
+                qRound(static_cast<double>(label->height()) / label->fontMetrics().lineSpacing());
         }
         return box;
     }
