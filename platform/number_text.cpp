@@ -156,7 +156,9 @@ bool GroupsGermanThousands(std::string_view number) {
     return scan.AtEnd();
 }
 
-// The value of a number text, or why it is none.
+// The value of a number text, or why the grammar rejects it. Whether a
+// rejected text is a German grouping only matters for the conversion error,
+// so TextToDouble tells that apart.
 std::optional<double> ParseNumber(std::string_view text, NumberProblem& problem) {
     problem = NumberProblem::NoNumber;
     if (TrimBlanks(text).empty()) {

@@ -24,6 +24,20 @@
 #include <memory>
 #include <utility>
 
+namespace {
+
+// How many pixels of a label's image, inside its border (which is drawn in
+// the window's text colour), are of the kind asked for.
+template <typename Kind> int PixelsInside(const QImage& image, Kind isOfKind) {
+    int count = 0;
+    for (int y = 3; y < image.height() - 3; ++y)
+        for (int x = 3; x < image.width() - 3; ++x)
+            count += isOfKind(image.pixelColor(x, y)) ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -406,15 +420,8 @@ void MainWindowTest::theResultBoxHasTheColoursOfAnInputArea() {
 
     auto* label = control<QLabel>("Label10");
     const QImage image = label->grab().toImage();
-    int red = 0;
-    int blue = 0;
-    // Inside the border, which is drawn in the window's text colour.
-    for (int y = 3; y < image.height() - 3; ++y)
-        for (int x = 3; x < image.width() - 3; ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            red += pixel.red() > pixel.blue() + 100 ? 1 : 0;
-            blue += pixel.blue() > pixel.red() + 100 ? 1 : 0;
-        }
+    const int red = PixelsInside(image, [](QColor c) { return c.red() > c.blue() + 100; });
+    const int blue = PixelsInside(image, [](QColor c) { return c.blue() > c.red() + 100; });
     QCOMPARE(image.pixelColor(image.width() - 5, image.height() - 5), QColor(255, 255, 240));
     QVERIFY2(red > 50, "the result is not drawn in the text colour of input areas");
     QCOMPARE(blue, 0);
@@ -674,14 +681,8 @@ void MainWindowTest::aResultThatIsNotCurrentLooksIt() {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(label);
     const auto drawnIn = [label] {
         const QImage image = label->grab().toImage();
-        int red = 0;
-        int green = 0;
-        for (int y = 3; y < image.height() - 3; ++y)
-            for (int x = 3; x < image.width() - 3; ++x) {
-                const QColor pixel = image.pixelColor(x, y);
-                red += pixel.red() > pixel.green() + 100 ? 1 : 0;
-                green += pixel.green() > pixel.red() + 100 ? 1 : 0;
-            }
+        const int red = PixelsInside(image, [](QColor c) { return c.red() > c.green() + 100; });
+        const int green = PixelsInside(image, [](QColor c) { return c.green() > c.red() + 100; });
         return red > 50 && green == 0   ? QStringLiteral("text")
                : green > 50 && red == 0 ? QStringLiteral("disabled")
                                         : QStringLiteral("mixed");

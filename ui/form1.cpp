@@ -64,6 +64,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::Form1
     m_ui->Label10->setForegroundRole(QPalette::Text);
     connect(m_ui->Label10, &QWidget::customContextMenuRequested, this, &Form1::ShowResultMenu);
     m_ui->Label10->installEventFilter(this);
+    ShowResultCurrent(true); // what screen readers call the box
 
     // The whole result, from anywhere in the window: the keyboard's way to
     // copy it, since labels never take the focus by Tab.
@@ -142,13 +143,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
     // The focus starts on the button so that a key press runs the calculation
     // at once. Qt shows the focus frame only after a Tab; show it whenever the
-    // window comes to the front with the focus on the button (on Windows the
-    // first focus arrives as "other", not as window activation).
-    if (watched == m_ui->Command1 && event->type() == QEvent::FocusIn) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::OtherFocusReason)
-            setAttribute(Qt::WA_KeyboardFocusChange);
-    }
+    // window comes to the front with the focus on the button.
+    if (watched == m_ui->Command1 && event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason)
+        setAttribute(Qt::WA_KeyboardFocusChange);
 
     // Return and keypad Enter on the button act exactly as Space does: shown
     // pressed while the key is down, one calculation when it comes up.
