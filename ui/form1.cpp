@@ -64,7 +64,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::Form1
     m_ui->Label10->setForegroundRole(QPalette::Text);
     connect(m_ui->Label10, &QWidget::customContextMenuRequested, this, &Form1::ShowResultMenu);
     m_ui->Label10->installEventFilter(this);
-    ShowResultCurrent(true); // what screen readers call the box
+    m_ui->Label10->setAccessibleDescription(ResultDescription); // what screen readers call it
 
     // The whole result, from anywhere in the window: the keyboard's way to
     // copy it, since labels never take the focus by Tab.
