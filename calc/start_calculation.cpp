@@ -3,7 +3,9 @@
 #include "calc/quadrature.h"
 #include "calc/sample_values.h"
 #include "platform/checked.h"
-#include "platform/number_text.h"
+#include "platform/number_reader.h"
+#include "platform/number_writer.h"
+#include "platform/text_to_double.h"
 
 #include <cstdint>
 #include <string>

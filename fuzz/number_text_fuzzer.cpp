@@ -1,8 +1,10 @@
 // Any byte string as a field text: IsNumericText and TextToDouble agree, a
 // converted value is finite, and its text form reads back as a number within
 // 15 significant digits.
-#include "platform/number_text.h"
+#include "platform/number_reader.h"
+#include "platform/number_writer.h"
 #include "platform/runtime_error.h"
+#include "platform/text_to_double.h"
 #include "testing/fuzz_check.h"
 #include "testing/read_back.h"
 

@@ -17,8 +17,11 @@ namespace {
 // that matter. glibc's feclearexcept also rewrites the x87 environment, which
 // costs more than a whole rule.
 constexpr unsigned SseWatchedFlags = _MM_EXCEPT_INVALID | _MM_EXCEPT_DIV_ZERO | _MM_EXCEPT_OVERFLOW;
-#else
+#elif defined(FE_INVALID) && defined(FE_DIVBYZERO) && defined(FE_OVERFLOW)
 constexpr int WatchedFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+#else
+// WebAssembly has no floating-point flags; the stored values alone tell.
+constexpr int WatchedFlags = 0;
 #endif
 
 } // namespace
@@ -29,18 +32,19 @@ void ClearFloatingPointStatus() {
     if ((status & SseWatchedFlags) != 0)
         _mm_setcsr(status & ~SseWatchedFlags);
 #else
-    std::feclearexcept(WatchedFlags);
+    if constexpr (WatchedFlags != 0)
+        std::feclearexcept(WatchedFlags);
 #endif
 }
 
-void CheckFloatingPointStatus(std::string_view result) {
+void CheckFloatingPointStatus(std::string_view what, std::string_view its) {
 #ifdef VELMORA_SSE_STATUS
     const bool raised = (_mm_getcsr() & SseWatchedFlags) != 0;
 #else
-    const bool raised = std::fetestexcept(WatchedFlags) != 0;
+    const bool raised = WatchedFlags != 0 && std::fetestexcept(WatchedFlags) != 0;
 #endif
     if (raised)
-        RaiseFloatingPointError(result);
+        RaiseFloatingPointError(what, its);
 }
 
 } // namespace velmora

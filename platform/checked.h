@@ -28,9 +28,11 @@ inline void CheckBounds(int index, int lower, int upper) {
 // Clears the invalid, divide-by-zero and overflow flags.
 void ClearFloatingPointStatus();
 
-// Raises the floating-point error for `result` (e.g. "Das Ergebnis nach der
-// Trapezregel") if the invalid, divide-by-zero or overflow flag is set.
-void CheckFloatingPointStatus(std::string_view result);
+// Raises the floating-point error for `what` (e.g. "Das Ergebnis nach der
+// Trapezregel", with `its` "Sein") if the invalid, divide-by-zero or overflow
+// flag is set. Where a platform has no such flags (WebAssembly), none is ever
+// set, and CheckFinite alone decides.
+void CheckFloatingPointStatus(std::string_view what, std::string_view its);
 
 // Call with each freshly stored accumulator value; returns it unchanged. A
 // step of finite operands sets one of the three flags exactly when its result
@@ -39,9 +41,10 @@ void CheckFloatingPointStatus(std::string_view result);
 // whether the step failed. Reading the flag register after every step instead
 // would cost more than the arithmetic itself; each rule still tests the
 // sticky flags when it ends.
-[[nodiscard]] inline double CheckFinite(double value, std::string_view result) {
+[[nodiscard]] inline double CheckFinite(double value, std::string_view what,
+                                       std::string_view its) {
     if (!std::isfinite(value))
-        RaiseFloatingPointError(result);
+        RaiseFloatingPointError(what, its);
     return value;
 }
 

@@ -7,12 +7,14 @@
 namespace velmora {
 
 // The window as the calculation sees it: read the text of the fields Text1 ...
-// Text7, set the caption of Label10, show a message box. The real form and
-// the tests' fake window both implement it, so the calculation runs the same
-// against either.
+// Text7, set the caption of Label10, show a message box. The real form, the
+// page and the tests' fake window all implement it, so the calculation and
+// the click rules run the same against each.
 //
 // Every property access is checked here, once: a control that cannot be
-// reached becomes the property-access run-time error.
+// reached becomes the property-access run-time error. Whether the result on
+// display belongs to the values in the fields is kept here too, so every
+// front end marks it alike.
 class ControlAccess {
 public:
     ControlAccess() = default;
@@ -22,45 +24,60 @@ public:
 
     // The text of field TextN, N from 1 to 7.
     [[nodiscard]] std::string FieldText(int field);
+    // Sets the caption of Label10, the result box.
+    void SetResultCaption(std::string_view caption);
+    // Modal; returns when the user has closed the box. The calculation passes
+    // button code 0 only: a single OK button without an icon, under the
+    // application's title. A result on display is marked outdated before the
+    // box shows, since the click that shows it gives no result.
+    void ShowMessageBox(std::string_view prompt, int buttons);
+
+    // For the click rules, which bracket every command with these.
+    void BeginCommand();
+    // A command that ends without setting the result caption leaves a result
+    // that belongs to other values than those now in the fields.
+    void EndCommand();
     // The field FieldText read last. The calculation converts each field
     // before it reads the next, so after a conversion error this is the field
     // that did not convert.
     [[nodiscard]] std::optional<int> LastFieldRead() const { return m_lastFieldRead; }
-    // Sets the caption of Label10, the result box.
-    void SetResultCaption(std::string_view caption);
+    // Whether the running command showed a message box.
+    [[nodiscard]] bool MessageBoxShown() const { return m_messageBoxShown; }
+    // Whether field TextN holds a number; read only to say so, never recorded
+    // as read. A field that cannot be reached holds none.
+    [[nodiscard]] bool FieldHoldsNumber(int field);
 
-    // The runtime brackets every command with these. A command that ends
-    // without setting the result caption leaves a result that belongs to
-    // other values than those now in the fields: it is shown as outdated
-    // until the next caption is set.
-    void BeginCommand() { m_captionSet = false; }
-    void EndCommand() {
-        if (!m_captionSet)
-            ShowResultCurrent(false);
-    }
+    // The result on display no longer belongs to the values in the fields (a
+    // field was edited, or a click gave no result): shown as outdated until
+    // the next caption is set. Nothing happens while no result is shown or
+    // when it is already outdated.
+    void MarkResultOutdated();
 
-    // Modal; returns when the user has closed the box. The calculation passes
-    // button code 0 only: a single OK button without an icon, under the
-    // application's title. Any other code is a programming error.
-    virtual void ShowMessageBox(std::string_view prompt, int buttons) = 0;
-
-    // For the runtime's error messages: the caption beside field TextN
-    // ("T = 0 °C"), and putting the keyboard focus on that field with its
-    // whole text selected, ready to be typed over.
+    // The caption beside field TextN ("T = 0 °C"), and putting the keyboard
+    // focus on that field with its whole text selected, ready to be typed
+    // over.
     [[nodiscard]] virtual std::string FieldCaption(int field) const = 0;
     virtual void FocusField(int field) = 0;
+    // The runtime's box for a run-time error: modal, with the error icon.
+    virtual void ShowErrorBox(std::string_view message) = 0;
 
 protected:
     // std::nullopt / false when the control cannot be reached.
     virtual std::optional<std::string> ReadFieldText(int field) = 0;
     virtual bool WriteResultCaption(std::string_view caption) = 0;
+    virtual void ShowModalMessage(std::string_view prompt, int buttons) = 0;
     // Shows Label10 as the result of the values in the fields, or as one
-    // that belongs to other values; its text stays as it is.
+    // that belongs to other values; its text stays as it is. Called once
+    // each time the caption is set, and once each time a shown result
+    // becomes outdated.
     virtual void ShowResultCurrent(bool current) = 0;
 
 private:
     std::optional<int> m_lastFieldRead;
     bool m_captionSet = false;
+    bool m_messageBoxShown = false;
+    bool m_resultShown = false; // a non-empty caption is on display
+    bool m_resultCurrent = false;
 };
 
 } // namespace velmora

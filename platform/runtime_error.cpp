@@ -1,50 +1,32 @@
 #include "platform/runtime_error.h"
 
+#include "platform/number_messages.h"
+#include "platform/number_writer.h"
+
 #include <limits>
 #include <utility>
 
 namespace velmora {
 
-namespace {
-
-// A pasted megabyte must not turn into a megabyte-wide message box.
-constexpr std::size_t QuotedTextLimit = 40;
-
-bool IsUtf8Continuation(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U;
-}
-
-} // namespace
-
-std::string QuotedText(std::string_view text) {
-    std::string shown;
-    if (text.size() <= QuotedTextLimit) {
-        shown = text;
-    } else {
-        std::size_t cut = QuotedTextLimit;
-        while (cut > 0 && IsUtf8Continuation(text[cut]))
-            --cut;
-        shown = std::string(text.substr(0, cut)) + "…";
-    }
-    return "„" + shown + "“";
-}
-
 RuntimeError::RuntimeError(ErrorKind kind, std::string message)
     : m_kind(kind), m_message(std::move(message)) {}
 
-RuntimeError::RuntimeError(NumberProblem problem, std::string_view text)
-    : m_kind(ErrorKind::Conversion), m_problem(problem), m_text(text),
-      m_message(NumberProblemMessage(problem, text, {})) {}
-
-std::string RuntimeError::MessageForField(std::string_view caption) const {
-    return m_problem ? NumberProblemMessage(*m_problem, m_text, caption) : m_message;
+RuntimeError RuntimeError::Conversion(std::string_view text) {
+    RuntimeError error(ErrorKind::Conversion, NumberProblemMessage(text, {}));
+    error.m_text = text;
+    return error;
 }
 
-void RaiseFloatingPointError(std::string_view result) {
+std::string RuntimeError::MessageForField(std::string_view caption) const {
+    return m_kind == ErrorKind::Conversion ? NumberProblemMessage(m_text, caption) : m_message;
+}
+
+void RaiseFloatingPointError(std::string_view what, std::string_view its) {
     // From finite values only overflow can occur, so "too large" is the
-    // plain word for it; the magnitude covers a result far below zero too.
+    // plain word for it; the magnitude covers a value far below zero too.
     throw RuntimeError(ErrorKind::FloatingPoint,
-                       std::string(result) + " ist zu groß. Sein Betrag liegt über " +
+                       std::string(what) + " ist zu groß. " + std::string(its) +
+                           " Betrag liegt über " +
                            DoubleToText(std::numeric_limits<double>::max()) +
                            ". Bitte kleinere Werte eingeben.");
 }

@@ -14,7 +14,7 @@ namespace velmora {
 // to open, which language and locale to speak.
 struct StartupRecord {
     QString title;           // application name, also the title of message boxes
-    QString version;         // "1.00"
+    QString version;         // "1.0.0"
     QString desktopFileName; // the desktop entry, without ".desktop"
     QStringList iconFiles;   // the window icon, one PNG file a size
     QLocale locale;          // number formats and Qt's own texts

@@ -17,16 +17,15 @@ public:
             texts[k] = k < fieldTexts.size() ? fieldTexts[k] : "";
     }
 
-    void ShowMessageBox(std::string_view prompt, int buttons) override {
-        messages.emplace_back(prompt);
-        buttonCodes.push_back(buttons);
-    }
-
-    // Only the runtime's error handling asks for these, never the calculation.
+    // Only the click rules ask for these, never the calculation.
     [[nodiscard]] std::string FieldCaption(int field) const override {
         return "Text" + std::to_string(field);
     }
-    void FocusField(int /*field*/) override {}
+    void FocusField(int field) override { focusedField = field; }
+    void ShowErrorBox(std::string_view message) override {
+        errorBoxes.emplace_back(message);
+        resultCurrentWhileBoxShown.push_back(resultCurrent);
+    }
 
     std::vector<std::string> texts = std::vector<std::string>(SampleValues::Count); // Text1 ...
     std::string caption;                                                            // of Label10
@@ -35,7 +34,12 @@ public:
     std::vector<std::string> captionHistory;
     std::vector<std::string> messages;
     std::vector<int> buttonCodes;
+    std::vector<std::string> errorBoxes;
+    // How the result looked while each box (message or error) was up.
+    std::vector<bool> resultCurrentWhileBoxShown;
+    std::optional<int> focusedField;
     bool resultCurrent = true;
+    int outdatedMarks = 0; // how often a current result became outdated
 
 protected:
     std::optional<std::string> ReadFieldText(int field) override {
@@ -45,7 +49,16 @@ protected:
         return texts[static_cast<std::size_t>(field - 1)];
     }
 
-    void ShowResultCurrent(bool current) override { resultCurrent = current; }
+    void ShowModalMessage(std::string_view prompt, int buttons) override {
+        messages.emplace_back(prompt);
+        buttonCodes.push_back(buttons);
+        resultCurrentWhileBoxShown.push_back(resultCurrent);
+    }
+
+    void ShowResultCurrent(bool current) override {
+        outdatedMarks += current ? 0 : 1;
+        resultCurrent = current;
+    }
 
     bool WriteResultCaption(std::string_view text) override {
         if (!hasLabel10)

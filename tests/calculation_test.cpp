@@ -1,6 +1,7 @@
 #include "calc/quadrature.h"
 #include "calc/sample_values.h"
 #include "calc/start_calculation.h"
+#include "platform/click_rules.h"
 #include "platform/runtime_error.h"
 #include "testing/fake_form.h"
 #include "tests/exact_double.h"
@@ -13,6 +14,7 @@
 #include <cfenv>
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 
 using namespace velmora;
 
@@ -54,6 +56,9 @@ private slots:
     void fieldsAreReadInOrderWithText1Twice();
     void twoClicksGiveTheSameText();
     void aMissingControlIsAPropertyAccessError();
+    void aClickFollowsTheClickRules_data();
+    void aClickFollowsTheClickRules();
+    void aClickSurvivesEveryException();
 };
 
 void CalculationTest::bothRulesIntegrateTheSamples_data() {
@@ -297,41 +302,95 @@ void CalculationTest::everyRegroupingOfEitherRuleIsCaught() {
     bothRulesIntegrateTheSamples();
 }
 
+// What each rule gives for values near the top of the double range: the exact
+// bits of its result, or the message of its floating-point error. The bits
+// were computed independently (exact rationals in Python, each operation
+// rounded to 53 bits with an unbounded exponent, each stored value to a
+// double).
+struct RuleOutcome {
+    double value = 0;
+    QString message; // empty when the rule gives a result
+};
+Q_DECLARE_METATYPE(RuleOutcome)
+
+namespace {
+
+const QString TooLarge = QStringLiteral(" zu groß. %1 Betrag liegt über "
+                                        "1,79769313486232E+308. Bitte kleinere Werte eingeben.");
+RuleOutcome Bits(std::uint64_t bits) {
+    return {std::bit_cast<double>(bits), {}};
+}
+RuleOutcome InterimOverflow(const char* rule) {
+    return {0, QStringLiteral("Eine Zwischensumme der %1 ist").arg(QLatin1String(rule)) +
+                   TooLarge.arg(QStringLiteral("Ihr"))};
+}
+RuleOutcome ResultOverflow(const char* rule) {
+    return {0, QStringLiteral("Das Ergebnis nach der %1 ist").arg(QLatin1String(rule)) +
+                   TooLarge.arg(QStringLiteral("Sein"))};
+}
+
+} // namespace
+
 void CalculationTest::overflowStopsEachRule_data() {
     QTest::addColumn<Samples>("samples");
-    QTest::addColumn<bool>("trapezoidOverflows");
+    QTest::addColumn<RuleOutcome>("trapezoid");
+    QTest::addColumn<RuleOutcome>("simpson");
 
-    QTest::newRow("first interval") << Samples{1e308, 1e308, 0, 0, 0, 0, 0} << true;
-    QTest::newRow("last interval") << Samples{0, 0, 0, 0, 0, 1e308, 1e308} << true;
-    QTest::newRow("the sum, not a step") << Samples{0, 1e306, 1e306, 0, 0, 0, 0} << true;
-    // (f0 + f1) * 200 overflows although the halved value would fit: the
-    // product is held as a double, so the step fails. Multiplying by 100 at
-    // once would not overflow here, nor anywhere later in this row.
-    QTest::newRow("product before halving") << Samples{6e305, 6e305, -6e305, 0, 0, 0, 0} << true;
-    QTest::newRow("negative side") << Samples{-1e308, -1e308, 0, 0, 0, 0, 0} << true;
-    QTest::newRow("largest double, odd node") << Samples{0, 1.7e308, 0, 0, 0, 0, 0} << true;
-    // Trapezoid's sum stays at 1,2E+308; only Simpson's final *200 overflows.
-    QTest::newRow("only Simpson's scaling")
-        << Samples{1e305, 1e305, 1e305, 1e305, 1e305, 1e305, 1e305} << false;
+    const RuleOutcome trapezoidInterim = InterimOverflow("Trapezregel");
+    const RuleOutcome simpsonInterim = InterimOverflow("Simpson-Regel");
+    const RuleOutcome trapezoidResult = ResultOverflow("Trapezregel");
+    const RuleOutcome simpsonResult = ResultOverflow("Simpson-Regel");
+
+    QTest::newRow("first interval")
+        << Samples{1e308, 1e308, 0, 0, 0, 0, 0} << trapezoidInterim << simpsonInterim;
+    QTest::newRow("negative side")
+        << Samples{-1e308, -1e308, 0, 0, 0, 0, 0} << trapezoidInterim << simpsonInterim;
+    QTest::newRow("largest double, odd node")
+        << Samples{0, 1.7e308, 0, 0, 0, 0, 0} << trapezoidInterim << simpsonInterim;
+    // The true integral is 0, yet a sum on the way leaves the range.
+    QTest::newRow("an interim sum, though the integral is 0")
+        << Samples{0, 1e308, 0, -1e308, 0, 0, 0} << trapezoidInterim << simpsonInterim;
+    QTest::newRow("the sum, not a step")
+        << Samples{0, 1e306, 1e306, 0, 0, 0, 0} << trapezoidInterim << simpsonResult;
+    QTest::newRow("only the last interval's sum")
+        << Samples{0, 0, 0, 0, 8.5e305, 0, 8.5e305} << trapezoidResult
+        << Bits(0x7fee42d130773b77ULL);
+    QTest::newRow("only Simpson's result")
+        << Samples{0, 7.5e305, 0, 0, 0, 0, 0} << Bits(0x7feab36d48e1acf0ULL) << simpsonResult;
+    // Values inside a step beyond the range, while the stored value fits:
+    // (f0 + f1) * 200 before the halving, 200 * sum before the division by 3.
+    QTest::newRow("a product before the halving")
+        << Samples{6e305, 6e305, -6e305, 0, 0, 0, 0} << Bits(0x7fd55c576d815726ULL)
+        << Bits(0x7fe55c576d815725ULL);
+    QTest::newRow("200 times the sum before the division by 3")
+        << Samples{0, -2.3e305, 0, 0, 0, 0, 0} << Bits(0xffd0606529498f9eULL)
+        << Bits(0xffd5d5dc370cbf7dULL);
+    QTest::newRow("all seven near the top, results near the largest double")
+        << Samples{1.49e305, 1.49e305, 1.49e305, 1.49e305, 1.49e305, 1.49e305, 1.49e305}
+        << Bits(0x7fefd3d42ff67a2dULL) << Bits(0x7fefd3d42ff67a2bULL);
+    // f2 + f2 lies beyond the range; the sum it is added to does not.
+    QTest::newRow("Simpson's doubled value")
+        << Samples{-1.5e308, 0, 1e308, -1.25e307, 0, 0, 0} << trapezoidInterim << Bits(0);
 }
 
 void CalculationTest::overflowStopsEachRule() {
     QFETCH(Samples, samples);
-    QFETCH(bool, trapezoidOverflows);
+    QFETCH(RuleOutcome, trapezoid);
+    QFETCH(RuleOutcome, simpson);
     const SampleValues values = Filled(samples);
-    const std::optional<ErrorKind> trapezoid = KindRaisedBy([&] { (void)TrapezoidRule(values); });
-    QCOMPARE(trapezoid.has_value(), trapezoidOverflows);
-    QCOMPARE(KindRaisedBy([&] { (void)SimpsonRule(values); }),
-             std::optional(ErrorKind::FloatingPoint));
-    // The message names the rule whose result is too large.
-    const QString tooLarge =
-        QStringLiteral(" ist zu groß. Sein Betrag liegt über "
-                       "1,79769313486232E+308. Bitte kleinere Werte eingeben.");
-    if (trapezoidOverflows)
-        QCOMPARE(MessageRaisedBy([&] { (void)TrapezoidRule(values); }),
-                 "Das Ergebnis nach der Trapezregel" + tooLarge);
-    QCOMPARE(MessageRaisedBy([&] { (void)SimpsonRule(values); }),
-             "Das Ergebnis nach der Simpson-Regel" + tooLarge);
+    const auto check = [](auto rule, const RuleOutcome& expected) {
+        if (expected.message.isEmpty()) {
+            QCOMPARE(KindRaisedBy([&] { (void)rule(); }), std::optional<ErrorKind>());
+            VERIFY_SAME_DOUBLE(rule(), expected.value);
+        } else {
+            QCOMPARE(KindRaisedBy([&] { (void)rule(); }), std::optional(ErrorKind::FloatingPoint));
+            QCOMPARE(MessageRaisedBy([&] { (void)rule(); }), expected.message);
+        }
+    };
+    check([&] { return TrapezoidRule(values); }, trapezoid);
+    if (QTest::currentTestFailed())
+        return;
+    check([&] { return SimpsonRule(values); }, simpson);
 }
 
 void CalculationTest::staleFlagsFromEarlierWorkDoNotStopARule() {
@@ -383,8 +442,12 @@ void CalculationTest::aClickShowsWhatTheFieldsAllow_data() {
         << QStringList{"1e308", "1e308", "0", "0", "0", "0", "0"} << none << none
         << std::optional(ErrorKind::FloatingPoint);
     QTest::newRow("overflow in the Simpson rule keeps lines 1-2")
-        << QStringList{"1e305", "1e305", "1e305", "1e305", "1e305", "1e305", "1e305"}
-        << QStringList{TwoLines.arg("1,2E+308")} << none << std::optional(ErrorKind::FloatingPoint);
+        << QStringList{"0", "7,5e305", "0", "0", "0", "0", "0"}
+        << QStringList{TwoLines.arg("1,5E+308")} << none << std::optional(ErrorKind::FloatingPoint);
+    QTest::newRow("200 times the sum beyond the range, the result not")
+        << QStringList{"0", "-2,3e305", "0", "0", "0", "0", "0"}
+        << QStringList{TwoLines.arg("-4,6E+307"), FiveLines.arg("-4,6E+307", "-6,13333333333333E+307")}
+        << none << std::optional<ErrorKind>();
 }
 
 void CalculationTest::aClickShowsWhatTheFieldsAllow() {
@@ -397,9 +460,10 @@ void CalculationTest::aClickShowsWhatTheFieldsAllow() {
     for (const QString& field : fields)
         texts.push_back(field.toStdString());
     FakeForm form(texts);
-    form.caption = "earlier result";
+    form.SetResultCaption("earlier result");
+    form.captionHistory.clear();
 
-    // As the runtime runs it: a click that sets no caption leaves the
+    // As the click rules run it: a click that sets no caption leaves the
     // earlier result outdated.
     form.BeginCommand();
     QCOMPARE(KindRaisedBy([&] { StartCalculation(form); }), error);
@@ -446,6 +510,100 @@ void CalculationTest::aMissingControlIsAPropertyAccessError() {
     noText5.texts.resize(4);
     QCOMPARE(KindRaisedBy([&] { StartCalculation(noText5); }),
              std::optional(ErrorKind::PropertyAccess));
+}
+
+void CalculationTest::aClickFollowsTheClickRules_data() {
+    QTest::addColumn<bool>("earlierResult"); // whether a result is on display before
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("boxes"); // every box shown, message or error
+    QTest::addColumn<int>("focus");         // the field focused afterwards, 0 for none
+    QTest::addColumn<bool>("current");      // how the result looks afterwards
+    QTest::addColumn<int>("outdatedMarks");
+
+    const QStringList ones{"1", "1", "1", "1", "1", "1", "1"};
+    const QString noNumber = QStringLiteral("Wert ist keine Zahl!");
+    QTest::newRow("a result") << true << ones << QStringList() << 0 << true << 0;
+    QTest::newRow("Text1: the message, then the focus there")
+        << true << QStringList{"abc", "1", "1", "1", "1", "1", "1"} << QStringList{noNumber} << 1
+        << false << 1;
+    QTest::newRow("an empty box is never called outdated")
+        << false << QStringList{"", "1", "1", "1", "1", "1", "1"} << QStringList{noNumber} << 1
+        << true << 0;
+    QTest::newRow("one bad field")
+        << true << QStringList{"1", "1", "x", "1", "1", "1", "1"}
+        << QStringList{"Im Feld „Text3“ steht keine Zahl: „x“. Bitte eine Zahl schreiben, zum "
+                       "Beispiel 12,5 oder -0,25."}
+        << 3 << false << 1;
+    QTest::newRow("one box names every bad field, the focus goes to the first")
+        << true << QStringList{"1", "1.234", "1", "2.345", "", "1", "1"}
+        << QStringList{"Im Feld „Text2“ steht „1.234“. Das ist mehrdeutig (Tausenderpunkt oder "
+                       "Dezimalpunkt?). Bitte 1234 oder 1,234 schreiben.\nAuch die Felder "
+                       "„Text4“ und „Text5“ enthalten keine Zahl."}
+        << 2 << false << 1;
+    QTest::newRow("one further bad field")
+        << true << QStringList{"1", "1", "1", "1", "1", "x", "1 kg"}
+        << QStringList{"Im Feld „Text6“ steht keine Zahl: „x“. Bitte eine Zahl schreiben, zum "
+                       "Beispiel 12,5 oder -0,25.\nAuch das Feld „Text7“ enthält keine Zahl."}
+        << 6 << false << 1;
+    // After an overflow no field is to blame: the focus stays where it was,
+    // so the next key types over no reading.
+    QTest::newRow("an overflow in the trapezoid rule")
+        << true << QStringList{"0", "1e308", "0", "-1e308", "0", "0", "0"}
+        << QStringList{"Eine Zwischensumme der Trapezregel ist zu groß. Ihr Betrag liegt über "
+                       "1,79769313486232E+308. Bitte kleinere Werte eingeben."}
+        << 0 << false << 1;
+    QTest::newRow("an overflow in the Simpson rule: lines 1-2 are current")
+        << true << QStringList{"0", "7,5e305", "0", "0", "0", "0", "0"}
+        << QStringList{"Das Ergebnis nach der Simpson-Regel ist zu groß. Sein Betrag liegt über "
+                       "1,79769313486232E+308. Bitte kleinere Werte eingeben."}
+        << 0 << true << 0;
+}
+
+void CalculationTest::aClickFollowsTheClickRules() {
+    QFETCH(bool, earlierResult);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, boxes);
+    QFETCH(int, focus);
+    QFETCH(bool, current);
+    QFETCH(int, outdatedMarks);
+
+    std::vector<std::string> texts;
+    for (const QString& field : fields)
+        texts.push_back(field.toStdString());
+    FakeForm form(texts);
+    if (earlierResult)
+        form.SetResultCaption("earlier result");
+    RunClick(form, StartCalculation);
+
+    QStringList shown = ToQt(form.messages) + ToQt(form.errorBoxes);
+    QCOMPARE(shown, boxes);
+    // Every box shows over a result already marked as it will stay.
+    for (const bool whileShown : form.resultCurrentWhileBoxShown)
+        QCOMPARE(whileShown, current);
+    QCOMPARE(form.focusedField.value_or(0), focus);
+    QCOMPARE(form.resultCurrent, current);
+    QCOMPARE(form.outdatedMarks, outdatedMarks);
+
+    // A second such click marks nothing again.
+    RunClick(form, StartCalculation);
+    QCOMPARE(form.outdatedMarks, outdatedMarks);
+}
+
+void CalculationTest::aClickSurvivesEveryException() {
+    const std::pair<Command, const char*> cases[] = {
+        {[](ControlAccess&) { throw std::bad_alloc(); }, "Nicht genügend Arbeitsspeicher."},
+        {[](ControlAccess&) { throw std::runtime_error("kaputt"); }, "Unerwarteter Fehler: kaputt"},
+        {[](ControlAccess& form) { (void)form.FieldText(9); },
+         "Zugriff auf die Eigenschaft „Text“ von „Text9“ fehlgeschlagen."},
+    };
+    for (const auto& [command, message] : cases) {
+        FakeForm form({"1"});
+        form.SetResultCaption("earlier result");
+        RunClick(form, command);
+        QCOMPARE(ToQt(form.errorBoxes), QStringList{QString::fromUtf8(message)});
+        QCOMPARE(form.resultCurrentWhileBoxShown, std::vector<bool>{false});
+        QCOMPARE(form.focusedField, std::optional<int>());
+    }
 }
 
 QTEST_APPLESS_MAIN(CalculationTest)

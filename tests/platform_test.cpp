@@ -1,7 +1,10 @@
 #include "platform/checked.h"
 #include "platform/control_access.h"
-#include "platform/number_text.h"
+#include "platform/number_messages.h"
+#include "platform/number_reader.h"
+#include "platform/number_writer.h"
 #include "platform/runtime_error.h"
+#include "platform/text_to_double.h"
 #include "testing/read_back.h"
 #include "tests/exact_double.h"
 #include "tests/raised_error.h"
@@ -81,6 +84,12 @@ void PlatformTest::numberTextsAreReadWithCommaOrPoint_data() {
     QTest::newRow("no-break spaces around") << QByteArray("\xC2\xA0"
                                                           "3\xE2\x80\xAF")
                                             << 3.0;
+    QTest::newRow("a copied cell, LF") << QByteArray("1,5\n") << 1.5;
+    QTest::newRow("a copied cell, CR LF") << QByteArray("1,5\r\n") << 1.5;
+    QTest::newRow("line breaks before and after") << QByteArray("\r\n 2,5\t\n") << 2.5;
+    QTest::newRow("en dash U+2013 as minus") << QByteArray("\xE2\x80\x93"
+                                                           "1,5")
+                                             << -1.5;
 }
 
 void PlatformTest::numberTextsAreReadWithCommaOrPoint() {
@@ -133,6 +142,10 @@ void PlatformTest::everythingElseIsNoNumberAndFailsToConvert_data() {
                                                     "1");
     QTest::newRow("no-break space inside") << QByteArray("1\xC2\xA0"
                                                          "000");
+    QTest::newRow("two cells") << QByteArray("1,5\n2,5");
+    QTest::newRow("a line break inside") << QByteArray("1\n000");
+    QTest::newRow("en dash and minus") << QByteArray("\xE2\x80\x93-1");
+    QTest::newRow("en dash after the number") << QByteArray("1\xE2\x80\x93");
 }
 
 void PlatformTest::everythingElseIsNoNumberAndFailsToConvert() {
@@ -147,18 +160,26 @@ void PlatformTest::theConversionErrorSaysWhyAndWhatToType_data() {
     QTest::addColumn<QString>("caption"); // "" when no field is named
     QTest::addColumn<QString>("message");
 
+    const QString example = QStringLiteral(" Bitte eine Zahl schreiben, zum Beispiel 12,5 oder -0,25.");
     QTest::newRow("empty") << QByteArray("") << "T = 0 °C"
-                           << "Das Feld „T = 0 °C“ ist leer.";
-    QTest::newRow("blanks, no field named") << QByteArray(" \t") << ""
-                                            << "Das Feld ist leer.";
+                           << "Das Feld „T = 0 °C“ ist leer. Bitte den Messwert eintragen.";
+    QTest::newRow("blanks and a line break, no field named")
+        << QByteArray(" \t\r\n") << ""
+        << "Das Feld ist leer. Bitte den Messwert eintragen.";
     QTest::newRow("letters") << QByteArray("x7") << "T = 0 °C"
-                             << "Im Feld „T = 0 °C“ steht keine Zahl: „x7“.";
+                             << "Im Feld „T = 0 °C“ steht keine Zahl: „x7“." + example;
     QTest::newRow("letters, no field named") << QByteArray("zwölf") << ""
-                                             << "Im Feld steht keine Zahl: „zwölf“.";
+                                             << "Im Feld steht keine Zahl: „zwölf“." + example;
+    QTest::newRow("a copied cell's line break is not quoted")
+        << QByteArray("abc\r\n") << ""
+        << "Im Feld steht keine Zahl: „abc“." + example;
     QTest::newRow("cut after 40 bytes, never inside a character")
         << QByteArray(39, 'x') + "ööö"
         << ""
-        << "Im Feld steht keine Zahl: „" + QString(39, 'x') + "…“.";
+        << "Im Feld steht keine Zahl: „" + QString(39, 'x') + "…“." + example;
+    QTest::newRow("inf") << QByteArray("inf") << "" << "Im Feld steht keine Zahl: „inf“." + example;
+    QTest::newRow("Arabic-Indic three") << QByteArray("\xD9\xA3") << ""
+                                        << "Im Feld steht keine Zahl: „\u0663“." + example;
     QTest::newRow("ambiguous point")
         << QByteArray("1.000") << "T = 1000 °C"
         << "Im Feld „T = 1000 °C“ steht „1.000“. Das ist mehrdeutig (Tausenderpunkt oder "
@@ -178,20 +199,59 @@ void PlatformTest::theConversionErrorSaysWhyAndWhatToType_data() {
                                                   << "Im Feld „T = 0 °C“ steht „12\u00A0345,5“. "
                                                      "Bitte ohne Leerzeichen schreiben, also "
                                                      "12345,5.";
+    // Advice made from a megabyte would be a megabyte long.
+    QTest::newRow("twenty groups of thousands")
+        << "1" + QByteArray(".000").repeated(20) << ""
+        << "Im Feld steht keine Zahl: „1" + QString(".000").repeated(9) + ".00…“." + example;
     QTest::newRow("1e309") << QByteArray("1e309") << "T = 0 °C"
                            << "Im Feld „T = 0 °C“ steht „1e309“. Das ist zu groß. Der größte "
                               "mögliche Wert ist 1,79769313486232E+308.";
     QTest::newRow("-2e308") << QByteArray("-2e308") << "T = 0 °C"
                             << "Im Feld „T = 0 °C“ steht „-2e308“. Das ist zu klein. Der "
                                "kleinste mögliche Wert ist -1,79769313486232E+308.";
-    // Not groups of three, or English grouping: no number, and no advice
-    // that would be wrong.
+    const QString oneSeparator =
+        QStringLiteral("Eine Zahl hat nur ein Dezimalzeichen (Komma oder Punkt), zum Beispiel 12,5.");
+    QTest::newRow("1,5,5") << QByteArray("1,5,5") << ""
+                           << "Im Feld steht „1,5,5“. " + oneSeparator;
+    // Not groups of three, or English grouping: no advice that would be wrong.
     QTest::newRow("12.34.567") << QByteArray("12.34.567") << ""
-                               << "Im Feld steht keine Zahl: „12.34.567“.";
+                               << "Im Feld steht „12.34.567“. " + oneSeparator;
     QTest::newRow("1,000.5") << QByteArray("1,000.5") << ""
-                             << "Im Feld steht keine Zahl: „1,000.5“.";
+                             << "Im Feld steht „1,000.5“. " + oneSeparator;
     QTest::newRow("0.125.000") << QByteArray("0.125.000") << ""
-                               << "Im Feld steht keine Zahl: „0.125.000“.";
+                               << "Im Feld steht „0.125.000“. " + oneSeparator;
+    QTest::newRow("a group of four before the point")
+        << QByteArray("1234.567,5") << "" << "Im Feld steht „1234.567,5“. " + oneSeparator;
+    QTest::newRow("a group of four") << QByteArray("1.0000.000") << ""
+                                     << "Im Feld steht „1.0000.000“. " + oneSeparator;
+    QTest::newRow("a decimal comma twice after grouping")
+        << QByteArray("1.000,5,5") << "" << "Im Feld steht „1.000,5,5“. " + oneSeparator;
+    const QString oneSign = QStringLiteral("Eine Zahl hat nur ein Vorzeichen, zum Beispiel -0,25.");
+    QTest::newRow("--1") << QByteArray("--1") << "" << "Im Feld steht „--1“. " + oneSign;
+    QTest::newRow("+-1") << QByteArray("+-1") << "" << "Im Feld steht „+-1“. " + oneSign;
+    QTest::newRow("en dash twice") << QByteArray("\xE2\x80\x93\xE2\x80\x93"
+                                                 "1")
+                                   << "" << "Im Feld steht „\u2013\u20131“. " + oneSign;
+    QTest::newRow("1,5e") << QByteArray("1,5e") << "T = 0 °C"
+                          << "Im Feld „T = 0 °C“ steht „1,5e“. Nach dem E fehlt der Exponent, "
+                             "zum Beispiel 1,5e3.";
+    QTest::newRow("1E-") << QByteArray("1E-") << ""
+                         << "Im Feld steht „1E-“. Nach dem E fehlt der Exponent, zum Beispiel "
+                            "1E-3.";
+    QTest::newRow("1,5 kg") << QByteArray("1,5 kg") << "T = 0 °C"
+                            << "Im Feld „T = 0 °C“ steht „1,5 kg“. Bitte nur die Zahl schreiben, "
+                               "also 1,5.";
+    QTest::newRow("1,5 °C") << QByteArray("1,5 °C") << ""
+                            << "Im Feld steht „1,5 °C“. Bitte nur die Zahl schreiben, also 1,5.";
+    QTest::newRow("-3e2K") << QByteArray("-3e2K") << ""
+                           << "Im Feld steht „-3e2K“. Bitte nur die Zahl schreiben, also -3e2.";
+    QTest::newRow("5€") << QByteArray("5€") << ""
+                        << "Im Feld steht „5€“. Bitte nur die Zahl schreiben, also 5.";
+    // Text after what is no number itself: no advice to write it.
+    QTest::newRow("1.000x") << QByteArray("1.000x") << ""
+                            << "Im Feld steht keine Zahl: „1.000x“." + example;
+    QTest::newRow("1e309 kg") << QByteArray("1e309 kg") << ""
+                              << "Im Feld steht keine Zahl: „1e309 kg“." + example;
 }
 
 void PlatformTest::theConversionErrorSaysWhyAndWhatToType() {
@@ -377,27 +437,28 @@ void PlatformTest::onlyOverflowInvalidAndDivisionByZeroStopAStep() {
 
     // The stored value of each step is checked at once ...
     ClearFloatingPointStatus();
-    QCOMPARE(KindRaisedBy([&] { (void)CheckFinite(step(), "x"); }), expected);
+    QCOMPARE(KindRaisedBy([&] { (void)CheckFinite(step(), "x", "y"); }), expected);
 
     // ... and the sticky flags once when a rule ends.
     ClearFloatingPointStatus();
     volatile double unchecked = step();
     (void)unchecked;
-    QCOMPARE(KindRaisedBy([] { CheckFloatingPointStatus("x"); }), expected);
+    QCOMPARE(KindRaisedBy([] { CheckFloatingPointStatus("x", "y"); }), expected);
     ClearFloatingPointStatus();
-    CheckFloatingPointStatus("x");
+    CheckFloatingPointStatus("x", "y");
 }
 
 namespace {
 class NoControls : public ControlAccess {
 public:
-    void ShowMessageBox(std::string_view /*prompt*/, int /*buttons*/) override {}
     [[nodiscard]] std::string FieldCaption(int /*field*/) const override { return {}; }
     void FocusField(int /*field*/) override {}
+    void ShowErrorBox(std::string_view /*message*/) override {}
 
 protected:
     std::optional<std::string> ReadFieldText(int /*field*/) override { return std::nullopt; }
     bool WriteResultCaption(std::string_view /*caption*/) override { return false; }
+    void ShowModalMessage(std::string_view /*prompt*/, int /*buttons*/) override {}
     void ShowResultCurrent(bool /*current*/) override {}
 };
 } // namespace

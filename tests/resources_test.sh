@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
 # The executable's identity: icon images, the Windows version record (compiled
 # with mingw-w64's windres and read back), the desktop entry and the metadata;
-# and one version everywhere: what project(VERSION) says (given here as the
-# version and as users see it, "1.00").
-#   resources_test.sh <source resources> <built resources> <version> <shown version>
+# and one version everywhere: what project(VERSION) says, spelt "1.0.0"
+# wherever a user reads it, and "1.00" only in the version record's strings.
+#   resources_test.sh <source resources> <built resources> <version>
 set -euo pipefail
 resources=$1
 built=$2
 version=$3
-shown=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -30,8 +29,9 @@ expect "file version $numeric" "$work/version" "^ ?FILEVERSION $numeric\$"
 expect "product version $numeric" "$work/version" "^ ?PRODUCTVERSION $numeric\$"
 expect "file type application" "$work/version" '^ ?FILETYPE 0x1$'
 expect "German string block" "$work/version" 'BLOCK "040704b0"|BLOCK "040704B0"'
-expect "FileVersion $shown" "$work/version" "VALUE \"FileVersion\", \"$shown\""
-expect "ProductVersion $shown" "$work/version" "VALUE \"ProductVersion\", \"$shown\""
+# The version record names the version as major.minor with two digits.
+expect "FileVersion 1.00" "$work/version" 'VALUE "FileVersion", "1\.00"'
+expect "ProductVersion 1.00" "$work/version" 'VALUE "ProductVersion", "1\.00"'
 expect "ProductName" "$work/version" 'VALUE "ProductName", "Velmora"'
 expect "InternalName" "$work/version" 'VALUE "InternalName", "Velmora"'
 expect "OriginalFilename" "$work/version" 'VALUE "OriginalFilename", "Velmora.exe"'
@@ -57,7 +57,7 @@ expect "metainfo launches the desktop entry" "$built/velmora.metainfo.xml" \
     '<launchable type="desktop-id">velmora.desktop</launchable>'
 expect "metainfo has a content rating" "$built/velmora.metainfo.xml" '<content_rating type="oars-1\.1"'
 expect "metainfo release $version" "$built/velmora.metainfo.xml" "<release version=\"$version\""
-expect "manual page says $shown" "$built/velmora.1" "^\\.TH VELMORA 1 .*\"Velmora $shown\""
+expect "manual page says 1.0.0" "$built/velmora.1" '^\.TH VELMORA 1 .*"Velmora 1\.0\.0"'
 expect "changelog's latest entry is $version" <(head -n 1 "$resources/changelog") "^velmora \\($version\\) "
 
 echo "$failures failed"

@@ -1,16 +1,20 @@
 #include "ui/form1.h"
 
 #include "calc/start_calculation.h"
-#include "platform/number_text.h"
+#include "platform/number_reader.h"
 #include "qt_runtime/command_dispatch.h"
 #include "qt_runtime/message_box.h"
 #include "ui_form1.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace velmora {
 
@@ -28,6 +32,46 @@ const QString OutdatedResultDescription =
 bool IsNumberCharacter(QChar c) {
     return c.isDigit() || c == QLatin1Char(',') || c == QLatin1Char('-') || c == QLatin1Char('+') ||
            c == QLatin1Char('E');
+}
+
+// WCAG's relative luminance and contrast ratio.
+double Luminance(const QColor& colour) {
+    const auto linear = [](float channel) {
+        return channel <= 0.03928F ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double Contrast(const QColor& one, const QColor& other) {
+    const double a = Luminance(one);
+    const double b = Luminance(other);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+// An outdated result is drawn between the text colour and the background, as
+// far towards the background as still reads well: a contrast of at least
+// 4.5:1, with a little to spare for the rounding of colour channels.
+QColor OutdatedTextColour(const QColor& text, const QColor& base) {
+    constexpr double Readable = 4.6;
+    QColor chosen = text;
+    for (int step = 1; step <= 20; ++step) {
+        const double t = step / 20.0;
+        const QColor mixed = QColor::fromRgbF(
+            static_cast<float>(text.redF() + (base.redF() - text.redF()) * t),
+            static_cast<float>(text.greenF() + (base.greenF() - text.greenF()) * t),
+            static_cast<float>(text.blueF() + (base.blueF() - text.blueF()) * t));
+        if (Contrast(mixed, base) < Readable)
+            break;
+        chosen = mixed;
+    }
+    return chosen;
+}
+
+bool IsEnterKey(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+           modifiers == Qt::NoModifier;
 }
 
 } // namespace
@@ -57,6 +101,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::Form1
                    Qt::WindowCloseButtonHint);
 
     m_ui->Command1->installEventFilter(this);
+    for (const Row& row : m_rows) {
+        // Return in a field runs the calculation, as a form's default button.
+        row.field->installEventFilter(this);
+        // Any edit (typing, pasting, deleting) leaves the result behind.
+        connect(row.field, &QLineEdit::textChanged, this, [this] { MarkResultOutdated(); });
+    }
 
     // The result box takes the colours of an input area (window background
     // and window text in the palette), which a .ui file can only hard-code.
@@ -74,13 +124,17 @@ Form1::Form1(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::Form1
     connect(m_copyResult, &QAction::triggered, this, &Form1::CopyResult);
     addAction(m_copyResult);
 
-    ConnectCommand(*m_ui->Command1, *this, *this, StartCalculation);
+    ConnectCommand(*m_ui->Command1, *this, StartCalculation);
 }
 
 Form1::~Form1() = default;
 
-void Form1::ShowMessageBox(std::string_view prompt, int buttons) {
+void Form1::ShowModalMessage(std::string_view prompt, int buttons) {
     ShowMessage(this, FromUtf8(prompt), buttons);
+}
+
+void Form1::ShowErrorBox(std::string_view message) {
+    ShowRuntimeErrorMessage(this, FromUtf8(message));
 }
 
 std::string Form1::FieldCaption(int field) const {
@@ -116,20 +170,36 @@ bool Form1::WriteResultCaption(std::string_view caption) {
 
 void Form1::ShowResultCurrent(bool current) {
     QLabel* label = m_ui->Label10;
-    // An empty box shows no result, so nothing in it can be taken for one.
-    const bool outdated = !current && !label->text().isEmpty();
-    if (outdated) {
-        // The text stays selectable and copyable, so the label keeps its
-        // state and only borrows the colour of disabled text.
+    m_resultOutdated = !current;
+    // Outdated reads as such in more than colour: in italics, and in a
+    // lighter colour that still reads well. The label keeps its state, so the
+    // text stays selectable and copyable.
+    QFont font = label->font();
+    font.setItalic(m_resultOutdated);
+    label->setFont(font);
+    if (m_resultOutdated) {
         QPalette palette = label->palette();
-        const QBrush disabled = palette.brush(QPalette::Disabled, QPalette::Text);
-        palette.setBrush(QPalette::Active, QPalette::Text, disabled);
-        palette.setBrush(QPalette::Inactive, QPalette::Text, disabled);
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, QPalette::Text,
+                             OutdatedTextColour(palette.color(group, QPalette::Text),
+                                                palette.color(group, QPalette::Base)));
         label->setPalette(palette);
     } else {
         label->setPalette(QPalette()); // the window's colours again
     }
-    label->setAccessibleDescription(outdated ? OutdatedResultDescription : ResultDescription);
+    label->setAccessibleDescription(m_resultOutdated ? OutdatedResultDescription
+                                                     : ResultDescription);
+}
+
+// The frame is drawn in the text colour; an outdated result keeps the
+// frame of a current one, so the box never looks disabled.
+void Form1::DrawCurrentBorder() {
+    QLabel* label = m_ui->Label10;
+    QPainter painter(label);
+    painter.setPen(window()->palette().color(label->isActiveWindow() ? QPalette::Active
+                                                                     : QPalette::Inactive,
+                                             QPalette::Text));
+    painter.drawRect(label->rect().adjusted(0, 0, -1, -1));
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -138,7 +208,32 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_ui->Label10 && event->type() == QEvent::MouseButtonDblClick) {
         static_cast<QObject*>(m_ui->Label10)->event(event);
         SelectWholeNumber();
+        ShareSelection();
         return true;
+    }
+    // Every other way of selecting in the result box, by mouse or keys (the
+    // menu's "Alles auswählen" sends the keys too).
+    if (watched == m_ui->Label10 &&
+        (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyPress)) {
+        static_cast<QObject*>(m_ui->Label10)->event(event);
+        ShareSelection();
+        return true;
+    }
+    if (watched == m_ui->Label10 && event->type() == QEvent::Paint && m_resultOutdated) {
+        static_cast<QObject*>(m_ui->Label10)->event(event);
+        DrawCurrentBorder();
+        return true;
+    }
+
+    // Return and keypad Enter in a field run the calculation, once a press.
+    if (event->type() == QEvent::KeyPress && watched != m_ui->Command1 &&
+        watched->isWidgetType() && qobject_cast<QLineEdit*>(watched) != nullptr) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (IsEnterKey(*key)) {
+            if (!key->isAutoRepeat())
+                m_ui->Command1->click();
+            return true;
+        }
     }
 
     // The focus starts on the button so that a key press runs the calculation
@@ -153,9 +248,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_ui->Command1 &&
         (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            modifiers == Qt::NoModifier) {
+        if (IsEnterKey(*key)) {
             QKeyEvent space(key->type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
                             key->isAutoRepeat());
             QCoreApplication::sendEvent(m_ui->Command1, &space);
@@ -195,6 +288,15 @@ void Form1::SelectWholeNumber() {
         end = wordStart + wordLength;
     }
     label->setSelection(static_cast<int>(start), static_cast<int>(end - start));
+}
+
+// Where the platform has a selection clipboard (X11's, which a middle click
+// pastes), it holds exactly what is shown selected: the widened number, never
+// the word Qt picked before.
+void Form1::ShareSelection() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard->supportsSelection() && m_ui->Label10->hasSelectedText())
+        clipboard->setText(m_ui->Label10->selectedText(), QClipboard::Selection);
 }
 
 // Line breaks as the platform expects them: the clipboard writes "\n" as

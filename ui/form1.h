@@ -27,13 +27,14 @@ public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
-    void ShowMessageBox(std::string_view prompt, int buttons) override;
     [[nodiscard]] std::string FieldCaption(int field) const override;
     void FocusField(int field) override;
+    void ShowErrorBox(std::string_view message) override;
 
 protected:
     std::optional<std::string> ReadFieldText(int field) override;
     bool WriteResultCaption(std::string_view caption) override;
+    void ShowModalMessage(std::string_view prompt, int buttons) override;
     void ShowResultCurrent(bool current) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -48,11 +49,14 @@ private:
     [[nodiscard]] const Row* RowOf(int field) const;
     void ShowResultMenu(const QPoint& position);
     void SelectWholeNumber();
+    void ShareSelection();
     void CopyResult();
+    void DrawCurrentBorder();
 
     std::unique_ptr<Ui::Form1> m_ui;
     std::array<Row, SampleValues::Count> m_rows{};
     QAction* m_copyResult = nullptr;
+    bool m_resultOutdated = false;
 };
 
 } // namespace velmora

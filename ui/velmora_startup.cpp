@@ -7,7 +7,7 @@ namespace velmora {
 StartupRecord VelmoraStartupRecord() {
     return {
         .title = QStringLiteral("Velmora"),
-        .version = QStringLiteral(VELMORA_SHOWN_VERSION),
+        .version = QStringLiteral(VELMORA_VERSION),
         .desktopFileName = QStringLiteral("velmora"),
         .iconFiles = {QStringLiteral(":/velmora-16.png"), QStringLiteral(":/velmora-32.png")},
         .locale = QLocale(QLocale::German, QLocale::Germany),

@@ -1,0 +1,66 @@
+#include "platform/click_rules.h"
+
+#include "platform/number_messages.h"
+#include "platform/runtime_error.h"
+
+#include <exception>
+#include <new>
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+constexpr int FieldCount = 7;
+
+// The conversion error's message, with the field named, and every other field
+// that holds no number named after it.
+std::string ConversionMessage(ControlAccess& form, const RuntimeError& error, int badField) {
+    std::string message = error.MessageForField(form.FieldCaption(badField));
+    std::vector<std::string> others;
+    for (int field = 1; field <= FieldCount; ++field)
+        if (field != badField && !form.FieldHoldsNumber(field))
+            others.push_back(form.FieldCaption(field));
+    if (!others.empty())
+        message += "\n" + OtherFieldsWithoutNumber(others);
+    return message;
+}
+
+std::string FailureMessage(ControlAccess& form, Command command, std::optional<int>& badField) {
+    try {
+        command(form);
+    } catch (const RuntimeError& error) {
+        if (error.Kind() != ErrorKind::Conversion || !form.LastFieldRead())
+            return error.Message();
+        badField = form.LastFieldRead();
+        return ConversionMessage(form, error, *badField);
+    }
+    return {};
+}
+
+} // namespace
+
+void RunClick(ControlAccess& form, Command command) {
+    std::string failure;
+    std::optional<int> badField;
+    form.BeginCommand();
+    try {
+        failure = FailureMessage(form, command, badField);
+    } catch (const std::bad_alloc&) {
+        failure = "Nicht genügend Arbeitsspeicher.";
+    } catch (const std::exception& error) {
+        failure = std::string("Unerwarteter Fehler: ") + error.what();
+    }
+    // The result on display no longer belongs to the fields while the box
+    // says why. The box is shown after the command has unwound, so its
+    // temporaries are already released while the box waits for the user.
+    form.EndCommand();
+    if (!failure.empty())
+        form.ShowErrorBox(failure);
+    if (form.MessageBoxShown())
+        badField = form.LastFieldRead();
+    if (badField)
+        form.FocusField(*badField);
+}
+
+} // namespace velmora

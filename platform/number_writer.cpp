@@ -1,0 +1,74 @@
+#include "platform/number_writer.h"
+
+#include "platform/floating_point_error.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace velmora {
+
+std::string DoubleToText(double value) {
+    if (!std::isfinite(value))
+        RaiseFloatingPointError("Die Zahl", "Ihr");
+    if (value == 0.0)
+        return "0";
+
+    // Round to 15 significant digits first: the rounded value, not the
+    // original, decides between plain and exponent form (9,99999999999999949E+14
+    // becomes 1E+15). printf's %e is correctly rounded in the C libraries of
+    // every platform Velmora runs on; only its digits, sign and exponent are
+    // used, so the locale's decimal point does not matter.
+    constexpr int SignificantDigits = 15;
+    std::array<char, 64> buffer{};
+    const int length =
+        std::snprintf(buffer.data(), buffer.size(), "%.*e", SignificantDigits - 1, value);
+    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(length));
+    const std::size_t ePos = scientific.find('e');
+    const int exponent = std::atoi(scientific.data() + ePos + 1);
+    const bool negative = scientific.front() == '-';
+
+    std::string digits;
+    for (char c : scientific.substr(0, ePos))
+        if (c >= '0' && c <= '9')
+            digits += c;
+    digits.erase(digits.find_last_not_of('0') + 1);
+
+    std::string text = negative ? "-" : "";
+    constexpr int SmallestPlainExponent = -4;
+    constexpr int LargestPlainExponent = 14;
+    if (exponent >= SmallestPlainExponent && exponent <= LargestPlainExponent) {
+        if (exponent < 0) {
+            text += "0,";
+            text.append(static_cast<std::size_t>(-exponent - 1), '0');
+            text += digits;
+        } else {
+            const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
+            if (digits.size() <= wholeDigits) {
+                text += digits;
+                text.append(wholeDigits - digits.size(), '0');
+            } else {
+                text += digits.substr(0, wholeDigits);
+                text += ',';
+                text += digits.substr(wholeDigits);
+            }
+        }
+        return text;
+    }
+
+    text += digits.front();
+    if (digits.size() > 1) {
+        text += ',';
+        text += digits.substr(1);
+    }
+    const int magnitude = std::abs(exponent);
+    text += exponent < 0 ? "E-" : "E+";
+    if (magnitude < 10)
+        text += '0';
+    text += std::to_string(magnitude);
+    return text;
+}
+
+} // namespace velmora
