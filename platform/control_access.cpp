@@ -5,6 +5,10 @@
 
 namespace velmora {
 
+std::string_view ResultDescription(bool current) {
+    return current ? "Ergebnis" : "Ergebnis (gehört nicht zu den aktuellen Werten)";
+}
+
 std::string ControlAccess::FieldText(int field) {
     m_lastFieldRead = field;
     std::optional<std::string> text = ReadFieldText(field);

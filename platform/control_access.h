@@ -6,6 +6,11 @@
 
 namespace velmora {
 
+// What screen readers call the result box: "Ergebnis", and while the result
+// belongs to other values than those in the fields, "Ergebnis (gehört nicht
+// zu den aktuellen Werten)".
+[[nodiscard]] std::string_view ResultDescription(bool current);
+
 // The window as the calculation sees it: read the text of the fields Text1 ...
 // Text7, set the caption of Label10, show a message box. The real form, the
 // page and the tests' fake window all implement it, so the calculation and

@@ -1,7 +1,7 @@
 #include "ui/form1.h"
 
 #include "calc/start_calculation.h"
-#include "platform/number_reader.h"
+#include "platform/whole_number.h"
 #include "qt_runtime/command_dispatch.h"
 #include "qt_runtime/message_box.h"
 #include "ui_form1.h"
@@ -24,15 +24,6 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-const QString ResultDescription = QStringLiteral("Ergebnis");
-const QString OutdatedResultDescription =
-    QStringLiteral("Ergebnis (gehört nicht zu den aktuellen Werten)");
-
-// A character of a number as the result box shows it: -6,66666666733331E-309.
-bool IsNumberCharacter(QChar c) {
-    return c.isDigit() || c == QLatin1Char(',') || c == QLatin1Char('-') || c == QLatin1Char('+') ||
-           c == QLatin1Char('E');
-}
 
 // WCAG's relative luminance and contrast ratio.
 double Luminance(const QColor& colour) {
@@ -114,7 +105,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::Form1
     m_ui->Label10->setForegroundRole(QPalette::Text);
     connect(m_ui->Label10, &QWidget::customContextMenuRequested, this, &Form1::ShowResultMenu);
     m_ui->Label10->installEventFilter(this);
-    m_ui->Label10->setAccessibleDescription(ResultDescription); // what screen readers call it
+    m_ui->Label10->setAccessibleDescription(FromUtf8(ResultDescription(true)));
 
     // The whole result, from anywhere in the window: the keyboard's way to
     // copy it, since labels never take the focus by Tab.
@@ -187,8 +178,7 @@ void Form1::ShowResultCurrent(bool current) {
     } else {
         label->setPalette(QPalette()); // the window's colours again
     }
-    label->setAccessibleDescription(m_resultOutdated ? OutdatedResultDescription
-                                                     : ResultDescription);
+    label->setAccessibleDescription(FromUtf8(ResultDescription(!m_resultOutdated)));
 }
 
 // The frame is drawn in the text colour; an outdated result keeps the
@@ -258,10 +248,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// Qt has just selected the word under a double-click. A number in the result
-// is sign, digits, comma and exponent, which Qt splits into several words:
-// widen the selection to the whole number. Selection positions count in the
-// label's text document, where CR LF is a single paragraph break.
+// Qt has just selected the word under a double-click; widen it to the whole
+// number. Selection positions count in the label's text document, where
+// CR LF is a single paragraph break.
 void Form1::SelectWholeNumber() {
     QLabel* label = m_ui->Label10;
     const int wordStart = label->selectionStart();
@@ -270,24 +259,12 @@ void Form1::SelectWholeNumber() {
         return;
     QString text = label->text();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-
-    qsizetype start = wordStart;
-    qsizetype end = start + wordLength;
-    while (start > 0 && IsNumberCharacter(text[start - 1]))
-        --start;
-    while (end < text.size() && IsNumberCharacter(text[end]))
-        ++end;
-    // Trim what Qt may have taken along, such as the line break after it.
-    while (start < end && !IsNumberCharacter(text[start]))
-        ++start;
-    while (end > start && !IsNumberCharacter(text[end - 1]))
-        --end;
-    const bool number = IsNumericText(text.mid(start, end - start).toStdString());
-    if (!number) {
-        start = wordStart;
-        end = wordStart + wordLength;
-    }
-    label->setSelection(static_cast<int>(start), static_cast<int>(end - start));
+    const std::u16string_view utf16(reinterpret_cast<const char16_t*>(text.utf16()),
+                                    static_cast<std::size_t>(text.size()));
+    const auto start = static_cast<std::size_t>(wordStart);
+    const TextRange number =
+        WholeNumberAround(utf16, {start, start + static_cast<std::size_t>(wordLength)});
+    label->setSelection(static_cast<int>(number.start), static_cast<int>(number.end - number.start));
 }
 
 // Where the platform has a selection clipboard (X11's, which a middle click

@@ -1,0 +1,313 @@
+#!/usr/bin/python3
+"""velmora.html in a real browser: Debian's headless Chromium, driven through
+WebDriver. It loads the page from file://, as a student who got it by e-mail
+would, and checks what the desktop window's tests check: results, each box
+and where the focus goes after it, the outdated mark, the keyboard, copying,
+the layout, no network request, nothing stored, hostile input shown as text,
+a phone's narrow screen, and axe-core's accessibility rules.
+
+    web_page_test.py BUILD/velmora.html
+axe-core comes from AXE_CORE (axe.min.js), which scripts/web installs.
+"""
+import json
+import os
+import sys
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+PAGE = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else ""
+AXE = os.environ.get("AXE_CORE", "/var/cache/velmora/npm/node_modules/axe-core/axe.min.js")
+
+FIVE_LINES = (" Ergebnis nach der Trapezregel:\nF = %s\n\nErgebnis nach der Simpson-Regel:\nF = %s")
+OUTDATED = "Ergebnis (gehört nicht zu den aktuellen Werten)"
+
+
+def browser(width=800, height=600):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                 "--no-first-run", "--disable-background-networking",
+                 "--disable-component-update", "--disable-sync",
+                 "--window-size=%d,%d" % (width, height)):
+        options.add_argument(flag)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.execute_cdp_cmd("Browser.grantPermissions", {
+        "origin": "file://", "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+    return driver
+
+
+class Page(unittest.TestCase):
+    driver = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = browser()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    def setUp(self):
+        self.driver.get("file://" + PAGE)
+        WebDriverWait(self.driver, 10).until(lambda d: self.element("Command1").is_enabled())
+
+    def element(self, name):
+        return self.driver.find_element(By.ID, name)
+
+    def active(self):
+        return self.driver.execute_script("return document.activeElement.id")
+
+    def type_values(self, values):
+        for n, value in enumerate(values, start=1):
+            field = self.element("Text%d" % n)
+            field.clear()
+            field.send_keys(value)
+
+    def result(self):
+        return self.driver.execute_script("return document.getElementById('Label10').textContent")
+
+    def description(self):
+        return self.driver.execute_script(
+            "return document.getElementById('ResultDescription').textContent")
+
+    def box(self):
+        """The open box's text, or None."""
+        return self.driver.execute_script(
+            "const box = document.getElementById('Box');"
+            "return box.open ? document.getElementById('BoxText').textContent : null")
+
+    def close_box(self):
+        self.element("BoxOk").click()
+        WebDriverWait(self.driver, 5).until(lambda d: self.box() is None)
+
+    def test_results_of_a_click_and_of_return_in_a_field(self):
+        cases = [
+            (["0", "1", "4", "9", "16", "25", "36"], FIVE_LINES % ("14600", "14400")),
+            (["2,5", "0", "0", "0", "0", "0", "0"], FIVE_LINES % ("250", "166,666666666667")),
+            (["1,5", "2", "3", "4", "5", "6", "7"], FIVE_LINES % ("4850", "4833,33333333333")),
+            (["\u00a01.5 ", "\u22122", "\u20131", "1e1", "+,5", "5,", "7"],
+             FIVE_LINES % ("3350", "3966,66666666667")),
+        ]
+        for values, expected in cases:
+            with self.subTest(values=values):
+                self.type_values(values)
+                self.element("Command1").click()
+                self.assertIsNone(self.box())
+                self.assertEqual(self.result(), expected)
+                self.assertEqual(self.description(), "Ergebnis")
+        self.element("Text4").send_keys(Keys.RETURN)
+        self.assertEqual(self.result(), expected)
+        self.assertEqual(self.active(), "Text4")
+
+    def test_each_box_and_where_the_focus_goes(self):
+        ones = ["1"] * 7
+        cases = [
+            # field, text, box, focus afterwards
+            (1, "abc", "Wert ist keine Zahl!", "Text1"),
+            (1, "", "Wert ist keine Zahl!", "Text1"),
+            (3, "abc", "Im Feld „T = 200 °C“ steht keine Zahl: „abc“. Bitte eine Zahl "
+             "schreiben, zum Beispiel 12,5 oder -0,25.", "Text3"),
+            (2, "", "Das Feld „T = 0 °C“ ist leer. Bitte den Messwert eintragen.", "Text2"),
+            (7, "1.000", "Im Feld „T = 1000 °C“ steht „1.000“. Das ist mehrdeutig "
+             "(Tausenderpunkt oder Dezimalpunkt?). Bitte 1000 oder 1,000 schreiben.", "Text7"),
+            (2, "1e308", "Eine Zwischensumme der Trapezregel ist zu groß. Ihr Betrag liegt "
+             "über 1,79769313486232E+308. Bitte kleinere Werte eingeben.", "Command1"),
+        ]
+        for field, text, message, focus in cases:
+            with self.subTest(field=field, text=text):
+                self.type_values(ones)
+                self.element("Command1").click()
+                values = list(ones)
+                values[field - 1] = text
+                self.type_values(values)
+                if text == "1e308":
+                    self.element("Text1").clear()
+                    self.element("Text1").send_keys("1e308")
+                self.element("Command1").click()
+                self.assertEqual(self.box(), message)
+                # Outdated before the box is closed.
+                self.assertEqual(self.description(), OUTDATED)
+                title = self.driver.execute_script(
+                    "const box = document.getElementById('Box');"
+                    "return [box.getAttribute('role'), document.getElementById('BoxTitle')"
+                    ".textContent, document.activeElement.id]")
+                self.assertEqual(title, ["alertdialog", "Velmora", "BoxOk"])
+                self.close_box()
+                self.assertEqual(self.active(), focus)
+                if focus.startswith("Text"):
+                    selected = self.driver.execute_script(
+                        "const f = document.activeElement;"
+                        "return f.value.substring(f.selectionStart, f.selectionEnd)")
+                    self.assertEqual(selected, self.element(focus).get_attribute("value"))
+                self.assertEqual(self.result(), FIVE_LINES % ("1200", "1200"))
+                self.assertIn("outdated", self.element("Label10").get_attribute("class"))
+
+    def test_one_box_names_every_field_without_a_number(self):
+        self.type_values(["1", "1.234", "2,5", "2.345", "", "4", "x"])
+        self.element("Command1").click()
+        self.assertTrue(self.box().endswith(
+            "\nAuch die Felder „T = 400 °C“, „T = 600 °C“ und „T = 1000 °C“ enthalten keine "
+            "Zahl."), self.box())
+        self.close_box()
+        self.assertEqual(self.active(), "Text2")
+
+    def test_an_edited_field_leaves_the_result_outdated(self):
+        self.type_values(["1"] * 7)
+        self.element("Command1").click()
+        self.assertEqual(self.description(), "Ergebnis")
+        self.element("Text5").send_keys("0")
+        self.assertEqual(self.description(), OUTDATED)
+        style = self.driver.execute_script(
+            "return getComputedStyle(document.getElementById('Label10')).fontStyle")
+        self.assertEqual(style, "italic")
+        self.element("Command1").click()
+        self.assertEqual(self.description(), "Ergebnis")
+
+    def test_the_keyboard(self):
+        self.assertEqual(self.active(), "Command1")
+        walk = ["Text%d" % n for n in range(1, 8)]
+        for expected in walk:
+            self.driver.switch_to.active_element.send_keys(Keys.TAB)
+            self.assertEqual(self.active(), expected)
+        # After Text7 the keyboard goes on to the browser: the page keeps no trap.
+        self.driver.switch_to.active_element.send_keys(Keys.TAB)
+        self.assertNotIn(self.active(), walk + ["Command1"])
+        self.type_values(["1"] * 7)
+        for key in (Keys.RETURN, Keys.SPACE):
+            with self.subTest(key=repr(key)):
+                self.driver.execute_script(
+                    "document.getElementById('Label10').textContent = ''")
+                self.element("Command1").send_keys(key)
+                self.assertEqual(self.result(), FIVE_LINES % ("1200", "1200"))
+
+    def test_copying_the_whole_result_and_double_clicking_a_number(self):
+        self.type_values(["-1e-310", "0", "0", "0", "0", "0", "0"])
+        self.element("Command1").click()
+        self.element("Text3").click()
+        ActionChains(self.driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("c") \
+            .key_up(Keys.SHIFT).key_up(Keys.ALT).perform()
+        copied = self.driver.execute_async_script(
+            "navigator.clipboard.readText().then(arguments[0], () => arguments[0](null))")
+        self.assertEqual(copied, self.result())
+        for number in self.result().split("\n")[1::3]:
+            number = number[4:]
+            with self.subTest(number=number):
+                # The middle of the number's third character.
+                at = self.driver.execute_script(
+                    "const text = document.getElementById('Label10').firstChild;"
+                    "const start = text.data.indexOf('F = ' + arguments[0]) + 6;"
+                    "const range = document.createRange();"
+                    "range.setStart(text, start); range.setEnd(text, start + 1);"
+                    "const r = range.getBoundingClientRect();"
+                    "return [r.left + r.width / 2, r.top + r.height / 2]", number)
+                ActionChains(self.driver).move_to_element_with_offset(
+                    self.element("Label10"), 0, 0).perform()
+                box = self.element("Label10").rect
+                ActionChains(self.driver).move_to_element_with_offset(
+                    self.element("Label10"), at[0] - box["x"] - box["width"] / 2,
+                    at[1] - box["y"] - box["height"] / 2).double_click().perform()
+                selected = self.driver.execute_script("return window.getSelection().toString()")
+                self.assertEqual(selected, number)
+
+    def test_the_layout_is_the_window_definition(self):
+        # Twips from the window definition, 15 to the CSS pixel.
+        table = {
+            "Label1": (2640, 120, 1455, 615), "Command1": (600, 5520, 4455, 615),
+            "Label2": (1680, 1080, 1935, 495), "Label10": (4200, 1800, 2415, 2655),
+        }
+        widths = [1095, 1095, 1215, 1215, 1215, 1335, 1335]
+        for k in range(7):
+            table["Text%d" % (k + 1)] = (2040, 1680 + 480 * k, 1215, 285)
+            table["Label%d" % (k + 3)] = (600, 1680 + 480 * k, widths[k], 255)
+        form = self.element("Form1").rect
+        self.assertEqual((form["width"], form["height"]), (464, 442))
+        for name, twips in table.items():
+            with self.subTest(name=name):
+                rect = self.element(name).rect
+                placed = (rect["x"] - form["x"], rect["y"] - form["y"], rect["width"],
+                          rect["height"])
+                self.assertEqual(placed, tuple(t // 15 for t in twips))
+        captions = [self.element("Label%d" % n).text for n in range(3, 10)]
+        self.assertEqual(captions, ["T = -200 °C", "T = 0 °C", "T = 200 °C", "T = 400 °C",
+                                    "T = 600 °C", "T = 800 °C", "T = 1000 °C"])
+        labelled = self.driver.execute_script(
+            "return [...Array(7).keys()].map(k => document.getElementById('Text' + (k + 1))"
+            ".labels[0].id)")
+        self.assertEqual(labelled, ["Label%d" % n for n in range(3, 10)])
+
+    def test_hostile_input_is_shown_as_text(self):
+        hostile = '<img src=x onerror="document.title=1">'
+        self.type_values(["1", hostile, "1", "1", "1", "1", "1"])
+        self.element("Command1").click()
+        self.assertIn("„<img src=x onerror", self.box())
+        self.assertEqual(self.driver.execute_script(
+            "return document.querySelectorAll('#Box img, #Form1 img').length"), 0)
+        self.close_box()
+        self.assertEqual(self.driver.title, "Velmora")
+
+    def test_no_request_no_storage_no_console_message(self):
+        self.type_values(["1"] * 7)
+        self.element("Command1").click()
+        self.element("Text2").send_keys("x")
+        self.element("Command1").click()
+        self.close_box()
+        requests = [json.loads(entry["message"])["message"]
+                    for entry in self.driver.get_log("performance")]
+        urls = [r["params"]["request"]["url"] for r in requests
+                if r["method"] == "Network.requestWillBeSent"]
+        self.assertEqual([u for u in urls if u != "file://" + PAGE], [])
+        stored = self.driver.execute_script(
+            "return [localStorage.length, sessionStorage.length, document.cookie]")
+        self.assertEqual(stored, [0, 0, ""])
+        self.assertEqual([e["message"] for e in self.driver.get_log("browser")], [])
+        policy = self.driver.execute_script(
+            "return document.querySelector('meta[http-equiv=Content-Security-Policy]').content")
+        self.assertIn("default-src 'none'", policy)
+
+    def test_axe_finds_no_violation(self):
+        with open(AXE, encoding="utf-8") as f:
+            self.driver.execute_script(f.read())
+        for state in ("empty", "result", "outdated"):
+            with self.subTest(state=state):
+                if state == "result":
+                    self.type_values(["1"] * 7)
+                    self.element("Command1").click()
+                elif state == "outdated":
+                    self.element("Text1").send_keys("0")
+                violations = self.driver.execute_async_script(
+                    "axe.run(document).then(r => arguments[0](r.violations.map("
+                    "v => v.id + ': ' + v.nodes.map(n => n.target).join(' '))))")
+                self.assertEqual(violations, [])
+        self.type_values(["1", "x", "1", "1", "1", "1", "1"])
+        self.element("Command1").click()
+        violations = self.driver.execute_async_script(
+            "axe.run(document).then(r => arguments[0](r.violations.map(v => v.id)))")
+        self.assertEqual(violations, [])
+
+
+class NarrowScreen(unittest.TestCase):
+    def test_a_phone_sees_the_whole_form_without_scrolling_sideways(self):
+        driver = browser(360, 740)
+        try:
+            driver.get("file://" + PAGE)
+            WebDriverWait(driver, 10).until(
+                lambda d: d.find_element(By.ID, "Command1").is_enabled())
+            widths = driver.execute_script(
+                "const r = document.getElementById('Form1').getBoundingClientRect();"
+                "return [document.documentElement.scrollWidth,"
+                " document.documentElement.clientWidth, r.right]")
+            self.assertLessEqual(widths[0], widths[1])
+            self.assertLessEqual(widths[2], widths[1])
+        finally:
+            driver.quit()
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

@@ -1,0 +1,121 @@
+"use strict";
+// The page's half of Velmora in the browser. It shows what the calculation
+// and the click rules (WebAssembly, below) ask for, and hands them every
+// click, edit and double-click; it decides nothing itself.
+// A var, so that the WebAssembly finds it as a property of the window.
+var velmoraPage = (() => {
+    const element = (id) => document.getElementById(id);
+    const form = element("Form1");
+    const button = element("Command1");
+    const result = element("Label10");
+    const box = element("Box");
+    const field = (n) => element("Text" + n);
+    // Where the focus goes once the box is closed.
+    let afterBox = null;
+
+    const focus = (target, select) => {
+        target.focus();
+        if (select)
+            target.select();
+    };
+
+    box.addEventListener("close", () => {
+        if (afterBox !== null)
+            focus(afterBox.target, afterBox.select);
+        afterBox = null;
+    });
+
+    // What the WebAssembly half calls (web/page_form.cpp).
+    const page = {
+        fieldText: (n) => (field(n) ? field(n).value : null),
+        fieldCaption: (n) => (field(n) && field(n).labels.length > 0 ? field(n).labels[0].textContent : ""),
+        setResult(text) {
+            result.textContent = text.replace(/\r\n/g, "\n");
+            return true;
+        },
+        showResultCurrent(current, description) {
+            result.classList.toggle("outdated", !current);
+            element("ResultDescription").textContent = description;
+        },
+        showBox(text, error) {
+            element("BoxText").textContent = text;
+            box.classList.toggle("error", error);
+            afterBox = { target: document.activeElement || button, select: false };
+            box.showModal();
+        },
+        focusField(n) {
+            if (!field(n))
+                return;
+            if (box.open)
+                afterBox = { target: field(n), select: true };
+            else
+                focus(field(n), true);
+        },
+    };
+
+    const copyResult = () => {
+        const text = result.textContent;
+        if (text === "")
+            return;
+        if (navigator.clipboard)
+            navigator.clipboard.writeText(text).catch(() => {});
+    };
+
+    const start = () => {
+        button.addEventListener("click", () => Module.click());
+        for (let n = 1; field(n); ++n) {
+            field(n).addEventListener("input", () => Module.fieldEdited());
+            // Return in a field runs the calculation, as a form's default button.
+            field(n).addEventListener("keydown", (event) => {
+                if (event.key !== "Enter" || event.ctrlKey || event.altKey || event.shiftKey || event.metaKey)
+                    return;
+                event.preventDefault();
+                if (!event.repeat)
+                    Module.click();
+            });
+        }
+        // The whole result, from anywhere: Alt+Umschalt+C, since browsers keep
+        // Strg+Umschalt+C for themselves.
+        document.addEventListener("keydown", (event) => {
+            if (event.code === "KeyC" && event.altKey && event.shiftKey && !event.ctrlKey && !event.metaKey) {
+                event.preventDefault();
+                copyResult();
+            }
+        });
+        // A double-click on a number selects the whole number.
+        result.addEventListener("dblclick", () => {
+            const selection = window.getSelection();
+            if (selection.rangeCount === 0 || result.firstChild === null)
+                return;
+            const range = selection.getRangeAt(0);
+            const text = result.firstChild;
+            if (range.startContainer !== text || range.endContainer !== text)
+                return;
+            const [from, to] = Module.selectionForDoubleClick(text.data, range.startOffset, range.endOffset);
+            range.setStart(text, from);
+            range.setEnd(text, to);
+            selection.removeAllRanges();
+            selection.addRange(range);
+        });
+        button.disabled = false;
+        button.focus();
+    };
+
+    // A narrow screen gets the whole form, scaled down to its width.
+    const fit = () => {
+        form.style.zoom = "";
+        const scale = document.documentElement.clientWidth / form.offsetWidth;
+        if (scale < 1)
+            form.style.zoom = String(scale);
+    };
+    window.addEventListener("resize", fit);
+    fit();
+
+    page.start = start;
+    return page;
+})();
+
+// The WebAssembly module: its code is in this page (below), never fetched.
+var Module = {
+    onRuntimeInitialized: () => velmoraPage.start(),
+};

@@ -1,0 +1,46 @@
+// What the page's script calls: a click, an edited field, the double-click in
+// the result box.
+#include "calc/start_calculation.h"
+#include "platform/click_rules.h"
+#include "platform/whole_number.h"
+#include "web/page_form.h"
+
+#include <emscripten/bind.h>
+
+namespace velmora {
+
+namespace {
+
+PageForm& Form() {
+    static PageForm form;
+    return form;
+}
+
+void Click() {
+    RunClick(Form(), StartCalculation);
+}
+
+void FieldEdited() {
+    Form().MarkResultOutdated();
+}
+
+// [start, end] of what a double-click on the word [wordStart, wordEnd)
+// selects.
+emscripten::val SelectionForDoubleClick(const std::u16string& text, std::size_t wordStart,
+                                        std::size_t wordEnd) {
+    const TextRange range = WholeNumberAround(text, {wordStart, wordEnd});
+    emscripten::val result = emscripten::val::array();
+    result.call<void>("push", range.start);
+    result.call<void>("push", range.end);
+    return result;
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(velmora) {
+    emscripten::function("click", &Click);
+    emscripten::function("fieldEdited", &FieldEdited);
+    emscripten::function("selectionForDoubleClick", &SelectionForDoubleClick);
+}
+
+} // namespace velmora
