@@ -67,8 +67,12 @@ def main(template, form_ui, style_file, page_script_file, glue_file, wasm_file, 
         glue = f.read()
     with open(wasm_file, "rb") as f:
         wasm = base64.b64encode(f.read()).decode()
-    wasm_script = ('Module.wasmBinary = Uint8Array.from(atob("%s"), (c) => c.charCodeAt(0));\n'
-                   % wasm)
+    wasm_script = ('Module.wasmBinary = ((text) => {\n'
+                   '    const bytes = new Uint8Array(text.length);\n'
+                   '    for (let n = 0; n < text.length; ++n)\n'
+                   '        bytes[n] = text.charCodeAt(n);\n'
+                   '    return bytes;\n'
+                   '})(atob("%s"));\n' % wasm)
     scripts = [page_script, wasm_script, glue]
     policy = "; ".join([
         "default-src 'none'",
