@@ -74,16 +74,17 @@ double SimpsonRule(const SampleValues& values) {
         if (j == SampleValues::LowerBound || j == SampleValues::UpperBound)
             stored = sum + value;
         else if (j % 2 != 0)
-            stored = Stored(sum + value * 4,
-                            [&] { return WideDouble(sum) + WideDouble(value) * 4; });
+            stored =
+                Stored(sum + value * 4, [&] { return WideDouble(sum) + WideDouble(value) * 4; });
         else // nodes 2 and 4, doubled by adding the value to itself
-            stored = Stored(sum + (value + value),
-                            [&] { return WideDouble(sum) + (WideDouble(value) + WideDouble(value)); });
+            stored = Stored(sum + (value + value), [&] {
+                return WideDouble(sum) + (WideDouble(value) + WideDouble(value));
+            });
         sum = CheckFinite(stored, SimpsonInterim, InterimIts);
     }
-    const double integral = CheckFinite(
-        Stored((StepWidth * sum) / 3, [&] { return WideDouble(sum) * StepWidth / 3; }),
-        SimpsonResult, ResultIts);
+    const double integral =
+        CheckFinite(Stored((StepWidth * sum) / 3, [&] { return WideDouble(sum) * StepWidth / 3; }),
+                    SimpsonResult, ResultIts);
     CheckFloatingPointStatus(SimpsonResult, ResultIts);
     return integral;
 }

@@ -23,7 +23,8 @@ public:
         // Aligned to the larger exponent; a smaller operand that becomes
         // subnormal here lies far below half a unit of the larger, so the
         // rounded sum is the same.
-        const int exponent = left.m_exponent > right.m_exponent ? left.m_exponent : right.m_exponent;
+        const int exponent =
+            left.m_exponent > right.m_exponent ? left.m_exponent : right.m_exponent;
         return Scaled(std::ldexp(left.m_mantissa, left.m_exponent - exponent) +
                           std::ldexp(right.m_mantissa, right.m_exponent - exponent),
                       exponent);

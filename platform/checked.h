@@ -41,8 +41,7 @@ void CheckFloatingPointStatus(std::string_view what, std::string_view its);
 // whether the step failed. Reading the flag register after every step instead
 // would cost more than the arithmetic itself; each rule still tests the
 // sticky flags when it ends.
-[[nodiscard]] inline double CheckFinite(double value, std::string_view what,
-                                       std::string_view its) {
+[[nodiscard]] inline double CheckFinite(double value, std::string_view what, std::string_view its) {
     if (!std::isfinite(value))
         RaiseFloatingPointError(what, its);
     return value;

@@ -42,8 +42,8 @@ std::string NumberProblemMessage(std::string_view text, std::string_view caption
     const std::string_view typed = reading.text;
     const std::string field = caption.empty() ? "Feld" : "Feld " + QuotedText(caption);
     const std::string holds = "Im " + field + " steht " + QuotedText(typed) + ". ";
-    const std::string noNumber = "Im " + field + " steht keine Zahl: " + QuotedText(typed) +
-                                 ". Bitte eine Zahl schreiben, zum Beispiel 12,5 oder -0,25.";
+    std::string noNumber = "Im " + field + " steht keine Zahl: " + QuotedText(typed) +
+                           ". Bitte eine Zahl schreiben, zum Beispiel 12,5 oder -0,25.";
     switch (reading.problem) {
     case NumberProblem::Empty:
         return "Das " + field + " ist leer. Bitte den Messwert eintragen.";
@@ -71,7 +71,8 @@ std::string NumberProblemMessage(std::string_view text, std::string_view caption
         return holds + "Das ist zu klein. Der kleinste mögliche Wert ist " +
                DoubleToText(std::numeric_limits<double>::lowest()) + ".";
     case NumberProblem::TwoSeparators:
-        return holds + "Eine Zahl hat nur ein Dezimalzeichen (Komma oder Punkt), zum Beispiel 12,5.";
+        return holds +
+               "Eine Zahl hat nur ein Dezimalzeichen (Komma oder Punkt), zum Beispiel 12,5.";
     case NumberProblem::TwoSigns:
         return holds + "Eine Zahl hat nur ein Vorzeichen, zum Beispiel -0,25.";
     case NumberProblem::ExponentWithoutDigits: {

@@ -56,7 +56,8 @@ public:
         return true;
     }
 
-    template <std::size_t N> std::string_view TakeAny(const std::array<std::string_view, N>& tokens) {
+    template <std::size_t N>
+    std::string_view TakeAny(const std::array<std::string_view, N>& tokens) {
         const std::size_t length = PrefixLength(m_rest, tokens);
         const std::string_view token = m_rest.substr(0, length);
         m_rest.remove_prefix(length);
@@ -242,7 +243,8 @@ NumberReading Read(NumberReading reading) {
         plain += exponent;
     }
     double value = 0.0;
-    const auto [end, error] = fast_float::from_chars(plain.data(), plain.data() + plain.size(), value);
+    const auto [end, error] =
+        fast_float::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (error != std::errc() || end != plain.data() + plain.size())
         return refuse(NumberProblem::NoNumber);
     if (std::isinf(value)) {

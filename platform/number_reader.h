@@ -33,7 +33,7 @@ enum class NumberProblem {
 struct NumberReading {
     std::optional<double> value;
     NumberProblem problem = NumberProblem::NoNumber; // when there is no value
-    std::string_view text;   // the text without the blanks around it
+    std::string_view text;                           // the text without the blanks around it
     std::string_view number; // where a problem lies after it: the text up to it ("1,5" of "1,5 kg")
 };
 

@@ -24,11 +24,10 @@ std::string RuntimeError::MessageForField(std::string_view caption) const {
 void RaiseFloatingPointError(std::string_view what, std::string_view its) {
     // From finite values only overflow can occur, so "too large" is the
     // plain word for it; the magnitude covers a value far below zero too.
-    throw RuntimeError(ErrorKind::FloatingPoint,
-                       std::string(what) + " ist zu groß. " + std::string(its) +
-                           " Betrag liegt über " +
-                           DoubleToText(std::numeric_limits<double>::max()) +
-                           ". Bitte kleinere Werte eingeben.");
+    throw RuntimeError(
+        ErrorKind::FloatingPoint,
+        std::string(what) + " ist zu groß. " + std::string(its) + " Betrag liegt über " +
+            DoubleToText(std::numeric_limits<double>::max()) + ". Bitte kleinere Werte eingeben.");
 }
 
 void RaiseOverflowError() {

@@ -352,9 +352,8 @@ void CalculationTest::overflowStopsEachRule_data() {
         << Samples{0, 1e308, 0, -1e308, 0, 0, 0} << trapezoidInterim << simpsonInterim;
     QTest::newRow("the sum, not a step")
         << Samples{0, 1e306, 1e306, 0, 0, 0, 0} << trapezoidInterim << simpsonResult;
-    QTest::newRow("only the last interval's sum")
-        << Samples{0, 0, 0, 0, 8.5e305, 0, 8.5e305} << trapezoidResult
-        << Bits(0x7fee42d130773b77ULL);
+    QTest::newRow("only the last interval's sum") << Samples{0, 0, 0, 0, 8.5e305, 0, 8.5e305}
+                                                  << trapezoidResult << Bits(0x7fee42d130773b77ULL);
     QTest::newRow("only Simpson's result")
         << Samples{0, 7.5e305, 0, 0, 0, 0, 0} << Bits(0x7feab36d48e1acf0ULL) << simpsonResult;
     // Values inside a step beyond the range, while the stored value fits:
@@ -446,7 +445,8 @@ void CalculationTest::aClickShowsWhatTheFieldsAllow_data() {
         << QStringList{TwoLines.arg("1,5E+308")} << none << std::optional(ErrorKind::FloatingPoint);
     QTest::newRow("200 times the sum beyond the range, the result not")
         << QStringList{"0", "-2,3e305", "0", "0", "0", "0", "0"}
-        << QStringList{TwoLines.arg("-4,6E+307"), FiveLines.arg("-4,6E+307", "-6,13333333333333E+307")}
+        << QStringList{TwoLines.arg("-4,6E+307"),
+                       FiveLines.arg("-4,6E+307", "-6,13333333333333E+307")}
         << none << std::optional<ErrorKind>();
 }
 

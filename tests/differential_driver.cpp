@@ -62,10 +62,10 @@ public:
 
     // A number in one of the spellings people type or paste.
     std::string Number() {
-        static const std::array<const char*, 8> Around = {"", " ", "\t", "\xC2\xA0", "\r\n",
-                                                          "\n", "\xE2\x80\xAF", "  "};
-        static const std::array<const char*, 5> Minus = {"-", "-", "\xE2\x88\x92",
-                                                         "\xE2\x80\x93", "+"};
+        static const std::array<const char*, 8> Around = {"",     " ",  "\t",           "\xC2\xA0",
+                                                          "\r\n", "\n", "\xE2\x80\xAF", "  "};
+        static const std::array<const char*, 5> Minus = {"-", "-", "\xE2\x88\x92", "\xE2\x80\x93",
+                                                         "+"};
         std::string text;
         switch (Next(4)) {
         case 0: { // a shown result, perhaps with a point and a small e
@@ -94,10 +94,16 @@ public:
             text += Digits(3);
             break;
         default: { // near the ends of the double range
-            static const std::array<const char*, 10> Edges = {
-                "1e308", "1,7976931348623157E+308", "1,79769313486232E+308", "4,9e-324",
-                "2,4e-324", "2,5e-324", "1e-400", "2,2250738585072011e-308", "1,49e305",
-                "7,5e305"};
+            static const std::array<const char*, 10> Edges = {"1e308",
+                                                              "1,7976931348623157E+308",
+                                                              "1,79769313486232E+308",
+                                                              "4,9e-324",
+                                                              "2,4e-324",
+                                                              "2,5e-324",
+                                                              "1e-400",
+                                                              "2,2250738585072011e-308",
+                                                              "1,49e305",
+                                                              "7,5e305"};
             text = Edges[Next(Edges.size())];
         }
         }
@@ -110,10 +116,10 @@ public:
     // What is almost a number, or anything at all.
     std::string NoNumber() {
         static const std::array<const char*, 24> Near = {
-            "",       "   ",       "1.000",     "1.000,5",    "1 000",  "1,5,5",
-            "--1",    "1e",        "1,5e+",     "1,5 kg",     "5€",     "inf",
-            "nan",    "0x10",      "1.0000.000", "1234.567,5", "1.000x", "12.34.567",
-            "\xD9\xA3", "\xEF\xBC\x91", "1e309", "-2e308",   "1\n000", "1,5\n2,5"};
+            "",         "   ",          "1.000",      "1.000,5",    "1 000",  "1,5,5",
+            "--1",      "1e",           "1,5e+",      "1,5 kg",     "5€",     "inf",
+            "nan",      "0x10",         "1.0000.000", "1234.567,5", "1.000x", "12.34.567",
+            "\xD9\xA3", "\xEF\xBC\x91", "1e309",      "-2e308",     "1\n000", "1,5\n2,5"};
         if (Next(2) == 0)
             return Near[Next(Near.size())];
         static const std::array<const char*, 12> Pieces = {
@@ -157,6 +163,7 @@ int main(int argc, char** argv) {
     Cases generate(20261209);
     for (long n = 0; n < cases; ++n) {
         std::vector<std::string> texts;
+        texts.reserve(7);
         for (int k = 0; k < 7; ++k)
             texts.push_back(generate.Field());
         FakeForm form(texts);

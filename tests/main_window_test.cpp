@@ -623,7 +623,8 @@ void MainWindowTest::aFieldThatDoesNotConvertIsNamedAndReadyToBeTypedOver_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("abc in Text1") << 1 << "abc" << "Wert ist keine Zahl!";
+    QTest::newRow("abc in Text1") << 1 << "abc"
+                                  << "Wert ist keine Zahl!";
     QTest::newRow("x7 in Text2") << 2 << "x7"
                                  << "Im Feld „T = 0 °C“ steht keine Zahl: „x7“. Bitte eine Zahl "
                                     "schreiben, zum Beispiel 12,5 oder -0,25.";
@@ -665,8 +666,8 @@ void MainWindowTest::aFieldThatDoesNotConvertIsNamedAndReadyToBeTypedOver() {
 
 void MainWindowTest::everyBoxIsWideEnoughForItsTitle() {
     const QList<QStringList> cases{
-        {},                                  // "Wert ist keine Zahl!"
-        {"1", "x", "1", "1", "1", "1", "1"}, // a field that does not convert
+        {},                                        // "Wert ist keine Zahl!"
+        {"1", "x", "1", "1", "1", "1", "1"},       // a field that does not convert
         {"0", "7,5e305", "0", "0", "0", "0", "0"}, // an overflow
     };
     for (const QStringList& values : cases) {
@@ -851,8 +852,8 @@ void MainWindowTest::anOutdatedResultReadsWellAndKeepsItsBorder() {
     };
     activate();
     const QImage currentImage = label->grab().toImage();
-    const QColor background = currentImage.pixelColor(currentImage.width() / 2,
-                                                      currentImage.height() - 4);
+    const QColor background =
+        currentImage.pixelColor(currentImage.width() / 2, currentImage.height() - 4);
     const QColor currentText = DrawnTextColour(currentImage, background);
     const QColor currentBorder = currentImage.pixelColor(0, currentImage.height() / 2);
 

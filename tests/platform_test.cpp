@@ -160,7 +160,8 @@ void PlatformTest::theConversionErrorSaysWhyAndWhatToType_data() {
     QTest::addColumn<QString>("caption"); // "" when no field is named
     QTest::addColumn<QString>("message");
 
-    const QString example = QStringLiteral(" Bitte eine Zahl schreiben, zum Beispiel 12,5 oder -0,25.");
+    const QString example =
+        QStringLiteral(" Bitte eine Zahl schreiben, zum Beispiel 12,5 oder -0,25.");
     QTest::newRow("empty") << QByteArray("") << "T = 0 °C"
                            << "Das Feld „T = 0 °C“ ist leer. Bitte den Messwert eintragen.";
     QTest::newRow("blanks and a line break, no field named")
@@ -177,7 +178,8 @@ void PlatformTest::theConversionErrorSaysWhyAndWhatToType_data() {
         << QByteArray(39, 'x') + "ööö"
         << ""
         << "Im Feld steht keine Zahl: „" + QString(39, 'x') + "…“." + example;
-    QTest::newRow("inf") << QByteArray("inf") << "" << "Im Feld steht keine Zahl: „inf“." + example;
+    QTest::newRow("inf") << QByteArray("inf") << ""
+                         << "Im Feld steht keine Zahl: „inf“." + example;
     QTest::newRow("Arabic-Indic three") << QByteArray("\xD9\xA3") << ""
                                         << "Im Feld steht keine Zahl: „\u0663“." + example;
     QTest::newRow("ambiguous point")
@@ -209,8 +211,8 @@ void PlatformTest::theConversionErrorSaysWhyAndWhatToType_data() {
     QTest::newRow("-2e308") << QByteArray("-2e308") << "T = 0 °C"
                             << "Im Feld „T = 0 °C“ steht „-2e308“. Das ist zu klein. Der "
                                "kleinste mögliche Wert ist -1,79769313486232E+308.";
-    const QString oneSeparator =
-        QStringLiteral("Eine Zahl hat nur ein Dezimalzeichen (Komma oder Punkt), zum Beispiel 12,5.");
+    const QString oneSeparator = QStringLiteral(
+        "Eine Zahl hat nur ein Dezimalzeichen (Komma oder Punkt), zum Beispiel 12,5.");
     QTest::newRow("1,5,5") << QByteArray("1,5,5") << ""
                            << "Im Feld steht „1,5,5“. " + oneSeparator;
     // Not groups of three, or English grouping: no advice that would be wrong.
@@ -221,17 +223,22 @@ void PlatformTest::theConversionErrorSaysWhyAndWhatToType_data() {
     QTest::newRow("0.125.000") << QByteArray("0.125.000") << ""
                                << "Im Feld steht „0.125.000“. " + oneSeparator;
     QTest::newRow("a group of four before the point")
-        << QByteArray("1234.567,5") << "" << "Im Feld steht „1234.567,5“. " + oneSeparator;
+        << QByteArray("1234.567,5") << ""
+        << "Im Feld steht „1234.567,5“. " + oneSeparator;
     QTest::newRow("a group of four") << QByteArray("1.0000.000") << ""
                                      << "Im Feld steht „1.0000.000“. " + oneSeparator;
     QTest::newRow("a decimal comma twice after grouping")
-        << QByteArray("1.000,5,5") << "" << "Im Feld steht „1.000,5,5“. " + oneSeparator;
+        << QByteArray("1.000,5,5") << ""
+        << "Im Feld steht „1.000,5,5“. " + oneSeparator;
     const QString oneSign = QStringLiteral("Eine Zahl hat nur ein Vorzeichen, zum Beispiel -0,25.");
-    QTest::newRow("--1") << QByteArray("--1") << "" << "Im Feld steht „--1“. " + oneSign;
-    QTest::newRow("+-1") << QByteArray("+-1") << "" << "Im Feld steht „+-1“. " + oneSign;
+    QTest::newRow("--1") << QByteArray("--1") << ""
+                         << "Im Feld steht „--1“. " + oneSign;
+    QTest::newRow("+-1") << QByteArray("+-1") << ""
+                         << "Im Feld steht „+-1“. " + oneSign;
     QTest::newRow("en dash twice") << QByteArray("\xE2\x80\x93\xE2\x80\x93"
                                                  "1")
-                                   << "" << "Im Feld steht „\u2013\u20131“. " + oneSign;
+                                   << ""
+                                   << "Im Feld steht „\u2013\u20131“. " + oneSign;
     QTest::newRow("1,5e") << QByteArray("1,5e") << "T = 0 °C"
                           << "Im Feld „T = 0 °C“ steht „1,5e“. Nach dem E fehlt der Exponent, "
                              "zum Beispiel 1,5e3.";

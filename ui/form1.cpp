@@ -7,10 +7,10 @@
 #include "ui_form1.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <algorithm>
@@ -23,7 +23,6 @@ namespace {
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
 
 // WCAG's relative luminance and contrast ratio.
 double Luminance(const QColor& colour) {
@@ -186,9 +185,8 @@ void Form1::ShowResultCurrent(bool current) {
 void Form1::DrawCurrentBorder() {
     QLabel* label = m_ui->Label10;
     QPainter painter(label);
-    painter.setPen(window()->palette().color(label->isActiveWindow() ? QPalette::Active
-                                                                     : QPalette::Inactive,
-                                             QPalette::Text));
+    painter.setPen(window()->palette().color(
+        label->isActiveWindow() ? QPalette::Active : QPalette::Inactive, QPalette::Text));
     painter.drawRect(label->rect().adjusted(0, 0, -1, -1));
 }
 
@@ -216,8 +214,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     }
 
     // Return and keypad Enter in a field run the calculation, once a press.
-    if (event->type() == QEvent::KeyPress && watched != m_ui->Command1 &&
-        watched->isWidgetType() && qobject_cast<QLineEdit*>(watched) != nullptr) {
+    if (event->type() == QEvent::KeyPress && watched != m_ui->Command1 && watched->isWidgetType() &&
+        qobject_cast<QLineEdit*>(watched) != nullptr) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (IsEnterKey(*key)) {
             if (!key->isAutoRepeat())
@@ -264,7 +262,8 @@ void Form1::SelectWholeNumber() {
     const auto start = static_cast<std::size_t>(wordStart);
     const TextRange number =
         WholeNumberAround(utf16, {start, start + static_cast<std::size_t>(wordLength)});
-    label->setSelection(static_cast<int>(number.start), static_cast<int>(number.end - number.start));
+    label->setSelection(static_cast<int>(number.start),
+                        static_cast<int>(number.end - number.start));
 }
 
 // Where the platform has a selection clipboard (X11's, which a middle click
