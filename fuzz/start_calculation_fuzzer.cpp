@@ -1,8 +1,10 @@
 // Seven arbitrary texts into StartCalculation on a fake window. Every run ends
 // in exactly one of: the message with Label10 untouched; a run-time error with
 // Label10 untouched or at lines 1-2; the five-line result. Never "inf" or
-// "nan" on display.
+// "nan" on display. Then the same texts through the click rules: at most one
+// box, and the focus only ever in the field the box is about.
 #include "calc/start_calculation.h"
+#include "platform/click_rules.h"
 #include "platform/runtime_error.h"
 #include "testing/fake_form.h"
 #include "testing/fuzz_check.h"
@@ -51,5 +53,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(std::regex_match(form.captionHistory[1], FiveLines));
         Check(form.captionHistory[1].rfind(form.captionHistory[0], 0) == 0);
     }
+
+    velmora::FakeForm clicked(fields);
+    velmora::RunClick(clicked, velmora::StartCalculation);
+    Check(clicked.messages.size() + clicked.errorBoxes.size() <= 1);
+    Check(clicked.captionHistory == form.captionHistory);
+    if (!clicked.messages.empty())
+        Check(clicked.focusedField == 1);
+    else if (clicked.focusedField)
+        Check(*clicked.focusedField >= 2 && *clicked.focusedField <= 7 &&
+              clicked.errorBoxes.size() == 1 &&
+              clicked.errorBoxes[0].find(clicked.FieldCaption(*clicked.focusedField)) !=
+                  std::string::npos);
     return 0;
 }
