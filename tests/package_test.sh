@@ -22,6 +22,7 @@ rm -rf "$build/package"
 (cd "$build" && cpack -G DEB -B "$build/package" >"$work/cpack.log" 2>&1) ||
     { cat "$work/cpack.log"; fail "cpack"; }
 deb=$(ls "$build"/package/velmora_*.deb)
+(cd "$build/package" && sha256sum "$(basename "$deb")" >SHA256SUMS)
 contents=$(dpkg-deb -c "$deb")
 for file in bin/velmora share/applications/velmora.desktop share/metainfo/velmora.metainfo.xml \
     share/man/man1/velmora.1.gz; do
