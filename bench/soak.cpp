@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Velmora-Projekt
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Clicks "Starte Berechnung" on the real window (offscreen) again and again,
 // cycling through a valid calculation, a non-numeric Text1, a bad Text2 and
 // an overflow, closing every box that opens. Reports how resident memory grew

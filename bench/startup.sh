@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Velmora-Projekt
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cold start to window mapped, and peak memory, of Velmora against a bare Qt
 # window of the same size (and against one that shows a line of text),
 # alternating runs on one Xvfb display. Prints the medians and ratios.

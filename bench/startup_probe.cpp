@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Velmora-Projekt
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program on the current X display and measures how long it takes
 // until its first top-level window is mapped, and its peak resident memory
 // once that window has painted. Prints "<milliseconds> <peak KiB>".

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Velmora-Projekt
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The page's speed and size, in Debian's headless Chromium:
   - from navigation (file://) to an enabled button, median of 20 loads;
   - one click's calculation and display, median of 1000 clicks;

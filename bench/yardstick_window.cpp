@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Velmora-Projekt
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardsticks for Velmora's start: an empty Qt window of the same client
 // size, started the same way (bare_window), and the same with one line of
 // text (labelled_window), which is what brings in fontconfig and Qt's font

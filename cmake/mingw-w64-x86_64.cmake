@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Velmora-Projekt
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (POSIX threads,
 # which std::thread and Qt need). Used to build Qt for Windows and, chained
 # through Qt's own toolchain file, Velmora itself.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Velmora-Projekt
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any byte string as a field text: IsNumericText and TextToDouble agree, a
 // converted value is finite, and its text form reads back as a number within
 // 15 significant digits.

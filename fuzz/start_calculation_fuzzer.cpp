@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Velmora-Projekt
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Seven arbitrary texts into StartCalculation on a fake window. Every run ends
 // in exactly one of: the message with Label10 untouched; a run-time error with
 // Label10 untouched or at lines 1-2; the five-line result. Never "inf" or

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Velmora-Projekt
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the same generated cases on whatever platform it is built for and
 // prints every outcome, so that two builds (native and WebAssembly) can be
 // compared byte for byte:

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Velmora-Projekt
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The native build and the WebAssembly build run the same generated cases:
 # every outcome, result text and message must be the same byte for byte.
 #   differential_test.sh <native differential_driver> <differential_driver.js>

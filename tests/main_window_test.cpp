@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Velmora-Projekt
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "testing/box_closer.h"
 #include "tests/result_text.h"
 #include "ui/form1.h"

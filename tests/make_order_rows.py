@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Velmora-Projekt
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Prints the rows of calculation_test's order table: seven random values and
 the bit patterns of both rules' results, computed here independently of the
 C++ code, in Python's IEEE doubles, one rounding per written operation.

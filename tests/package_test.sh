@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Velmora-Projekt
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake --install puts the program, its desktop entry, icons, metadata and
 # manual page where a desktop finds them, and CPack wraps the same into a
 # Debian package that lintian accepts. The package is left in <build>/package.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Velmora-Projekt
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The executable's identity: icon images, the Windows version record (compiled
 # with mingw-w64's windres and read back), the desktop entry and the metadata;
 # and one version everywhere: what project(VERSION) says, spelt "1.0.0"
@@ -36,6 +41,8 @@ expect "ProductName" "$work/version" 'VALUE "ProductName", "Velmora"'
 expect "InternalName" "$work/version" 'VALUE "InternalName", "Velmora"'
 expect "OriginalFilename" "$work/version" 'VALUE "OriginalFilename", "Velmora.exe"'
 expect "CompanyName" "$work/version" 'VALUE "CompanyName", "[^"]+"'
+# windres writes the © back as an octal escape.
+expect "LegalCopyright" "$work/version" 'VALUE "LegalCopyright", L"\\251 2026 Velmora-Projekt, GPL-3\.0-or-later"'
 expect "translation German, Unicode" "$work/version" 'VALUE "Translation", 0x407, 1200'
 expect "UTF-8 en dash read as U+2013" "$work/version" 'L"Velmora \\x2013 Numerische Integration"'
 expect "the icon is in the executable" "$work/version" 'RT_GROUP_ICON'
@@ -55,6 +62,7 @@ else
 fi
 expect "metainfo launches the desktop entry" "$built/velmora.metainfo.xml" \
     '<launchable type="desktop-id">velmora.desktop</launchable>'
+expect "metainfo names the licence" "$built/velmora.metainfo.xml" '<project_license>GPL-3\.0-or-later</project_license>'
 expect "metainfo has a content rating" "$built/velmora.metainfo.xml" '<content_rating type="oars-1\.1"'
 expect "metainfo release $version" "$built/velmora.metainfo.xml" "<release version=\"$version\""
 expect "manual page says 1.0.0" "$built/velmora.1" '^\.TH VELMORA 1 .*"Velmora 1\.0\.0"'

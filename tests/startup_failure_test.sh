@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Velmora-Projekt
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # When the graphical interface cannot start, the program says what failed in
 # one German line and exits with 1, instead of Qt's abort and core dump; when
 # it can, Qt's own messages are not swallowed.

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Velmora-Projekt
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """velmora.html in a real browser: Debian's headless Chromium, driven through
 WebDriver. It loads the page from file://, as a student who got it by e-mail
 would, and checks what the desktop window's tests check: results, each box

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Velmora-Projekt
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a command on a private X server with a window manager, for what only a
 # real X11 session has (the selection clipboard that a middle click pastes).
 #   with_x11.sh <command> [arguments]

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Velmora-Projekt
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes velmora.html: the page template with Form1's controls, taken from
 the window definition (ui/form1.ui) so that captions, headings and positions
 are written once, its style and script, the WebAssembly glue and the

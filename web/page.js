@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Velmora-Projekt
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 "use strict";
 // The page's half of Velmora in the browser. It shows what the calculation
 // and the click rules (WebAssembly, below) ask for, and hands them every

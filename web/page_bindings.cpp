@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Velmora-Projekt
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the page's script calls: a click, an edited field, the double-click in
 // the result box.
 #include "calc/start_calculation.h"
