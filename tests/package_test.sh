@@ -10,6 +10,9 @@
 set -euo pipefail
 build=$(cd "$1" && pwd)
 version=$2
+# The package's files and folders carry the permissions Debian expects,
+# whatever the caller's umask (CPack takes them from what it stages).
+umask 022
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
