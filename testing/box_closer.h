@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QList>
+#include <QAbstractButton>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTimer>
 #include <utility>
@@ -72,7 +74,16 @@ private:
         box.width = window.width();
         const auto* messageBox = qobject_cast<const QMessageBox*>(&window);
         if (messageBox == nullptr) {
-            box.text = QStringLiteral("(a %1)").arg(window.metaObject()->className());
+            // Any other dialog: everything it says, and its buttons.
+            QStringList texts;
+            for (const QLabel* label : window.findChildren<QLabel*>())
+                texts << label->text();
+            for (const QPlainTextEdit* edit : window.findChildren<QPlainTextEdit*>())
+                texts << edit->toPlainText();
+            for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+                texts << "[" + button->text() + "]";
+            box.text = texts.join(QLatin1Char('\n'));
+            box.parent = window.parentWidget();
             return box;
         }
         box.text = messageBox->text();

@@ -83,6 +83,8 @@ private slots:
     void anOutdatedResultReadsWellAndKeepsItsBorder_data();
     void anOutdatedResultReadsWellAndKeepsItsBorder();
     void theSelectionClipboardHoldsWhatIsShownSelected();
+    void aboutVelmoraOpensFromF1AndEveryMenu_data();
+    void aboutVelmoraOpensFromF1AndEveryMenu();
     void qtsOwnTextsAreGerman();
     void aFieldThatDoesNotConvertIsNamedAndReadyToBeTypedOver_data();
     void aFieldThatDoesNotConvertIsNamedAndReadyToBeTypedOver();
@@ -714,7 +716,7 @@ void MainWindowTest::theResultBoxOffersCopyAndSelectAllOnRightClick() {
     QVERIFY(menu != nullptr);
     QCOMPARE(entries(*menu),
              QStringList({"Kopieren [Strg+C] (aus)", "Alles auswählen [Strg+A] (aus)", "",
-                          "Ergebnis kopieren [Strg+Umschalt+C] (aus)"}));
+                          "Ergebnis kopieren [Strg+Umschalt+C] (aus)", "", "Über Velmora [F1]"}));
     menu->close();
 
     type({"1", "1", "1", "1", "1", "1", "1"});
@@ -723,15 +725,17 @@ void MainWindowTest::theResultBoxOffersCopyAndSelectAllOnRightClick() {
     menu = openMenu();
     QVERIFY(menu != nullptr);
     QCOMPARE(menu->pos(), label->mapToGlobal(QPoint(5, 5)));
-    QCOMPARE(entries(*menu), QStringList({"Kopieren [Strg+C] (aus)", "Alles auswählen [Strg+A]", "",
-                                          "Ergebnis kopieren [Strg+Umschalt+C]"}));
+    QCOMPARE(entries(*menu),
+             QStringList({"Kopieren [Strg+C] (aus)", "Alles auswählen [Strg+A]", "",
+                          "Ergebnis kopieren [Strg+Umschalt+C]", "", "Über Velmora [F1]"}));
     menu->actions().at(1)->trigger();
     menu->close();
 
     menu = openMenu();
     QVERIFY(menu != nullptr);
-    QCOMPARE(entries(*menu), QStringList({"Kopieren [Strg+C]", "Alles auswählen [Strg+A]", "",
-                                          "Ergebnis kopieren [Strg+Umschalt+C]"}));
+    QCOMPARE(entries(*menu),
+             QStringList({"Kopieren [Strg+C]", "Alles auswählen [Strg+A]", "",
+                          "Ergebnis kopieren [Strg+Umschalt+C]", "", "Über Velmora [F1]"}));
     QApplication::clipboard()->clear();
     menu->actions().at(0)->trigger();
     menu->close();
@@ -991,6 +995,60 @@ void MainWindowTest::ctrlShiftCCopiesTheWholeResultFromAnywhere() {
             FiveLines.arg("1200", "1200").replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
     QCOMPARE(field(3)->text(), QStringLiteral("1"));
+}
+
+void MainWindowTest::aboutVelmoraOpensFromF1AndEveryMenu_data() {
+    QTest::addColumn<QString>("route");
+    QTest::newRow("F1 in a field") << "F1 in a field";
+    QTest::newRow("F1 on the button") << "F1 on the button";
+    QTest::newRow("the result box's menu, by its mnemonic") << "result menu";
+    QTest::newRow("the window's menu on its free area") << "window menu";
+}
+
+void MainWindowTest::aboutVelmoraOpensFromF1AndEveryMenu() {
+    QFETCH(QString, route);
+    const auto openMenu = [](QWidget* widget, QPoint at) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr)
+            qFatal("no menu");
+        return menu;
+    };
+    // Each mnemonic once, or its key would only move between the entries.
+    const auto mnemonicsClash = [](const QMenu& menu) {
+        QStringList mnemonics;
+        for (const QAction* action : menu.actions()) {
+            const qsizetype at = action->text().indexOf(QLatin1Char('&'));
+            if (at >= 0)
+                mnemonics << action->text().mid(at + 1, 1).toLower();
+        }
+        return QSet<QString>(mnemonics.begin(), mnemonics.end()).size() != mnemonics.size();
+    };
+    if (route.startsWith(QLatin1String("F1"))) {
+        QWidget* from = route.endsWith(QLatin1String("field")) ? static_cast<QWidget*>(field(4))
+                                                              : static_cast<QWidget*>(button());
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_F1);
+    } else if (route == "result menu") {
+        QMenu* menu = openMenu(control<QLabel>("Label10"), QPoint(5, 5));
+        QVERIFY(!mnemonicsClash(*menu));
+        QTest::keyClick(menu, Qt::Key_V);
+    } else {
+        QMenu* menu = openMenu(m_form.get(), QPoint(420, 20)); // beside the heading
+        QVERIFY(!mnemonicsClash(*menu));
+        QTest::keyClick(menu, Qt::Key_V);
+    }
+    const SeenBox box = takeTheBox();
+    QVERIFY2(box.shown, "no dialog");
+    QCOMPARE(box.title, QStringLiteral("Über Velmora"));
+    QCOMPARE(box.parent, m_form.get());
+    for (const char* says : {"Velmora 1.0.0", "© 2026 Velmora-Projekt", "GPL-3.0-or-later",
+                             "ohne jede Gewährleistung", "velmora-1.0.0-source.tar.gz",
+                             "[Über &Qt]", "fast_float"})
+        QVERIFY2(box.text.contains(QString::fromUtf8(says)), says);
+    // The window's 18 controls are as they were.
+    QCOMPARE(m_form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 18);
 }
 
 QTEST_MAIN(MainWindowTest)

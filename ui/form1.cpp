@@ -6,6 +6,7 @@
 
 #include "calc/start_calculation.h"
 #include "platform/whole_number.h"
+#include "ui/about_velmora.h"
 #include "qt_runtime/command_dispatch.h"
 #include "qt_runtime/message_box.h"
 #include "ui_form1.h"
@@ -117,6 +118,15 @@ Form1::Form1(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::Form1
     m_copyResult->setEnabled(false);
     connect(m_copyResult, &QAction::triggered, this, &Form1::CopyResult);
     addAction(m_copyResult);
+
+    // "Über Velmora": F1, and an entry in the result box's menu and in the
+    // window's own, which its free area and its captions open.
+    m_about = new QAction(QStringLiteral("Über &Velmora"), this);
+    m_about->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(m_about, &QAction::triggered, this, [this] { ShowAboutVelmora(this); });
+    addAction(m_about);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, &Form1::ShowWindowMenu);
 
     ConnectCommand(*m_ui->Command1, *this, StartCalculation);
 }
@@ -308,7 +318,17 @@ void Form1::ShowResultMenu(const QPoint& position) {
     selectAll->setEnabled(!label->text().isEmpty());
     menu->addSeparator();
     menu->addAction(m_copyResult);
+    menu->addSeparator();
+    menu->addAction(m_about);
     menu->popup(label->mapToGlobal(position));
+}
+
+void Form1::ShowWindowMenu(const QPoint& position) {
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(m_copyResult);
+    menu->addAction(m_about);
+    menu->popup(mapToGlobal(position));
 }
 
 } // namespace velmora

@@ -56,10 +56,12 @@ private:
     void ShareSelection();
     void CopyResult();
     void DrawCurrentBorder();
+    void ShowWindowMenu(const QPoint& position);
 
     std::unique_ptr<Ui::Form1> m_ui;
     std::array<Row, SampleValues::Count> m_rows{};
     QAction* m_copyResult = nullptr;
+    QAction* m_about = nullptr;
     bool m_resultOutdated = false;
 };
 

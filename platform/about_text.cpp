@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 Velmora-Projekt
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/about_text.h"
+
+namespace velmora {
+
+std::string AboutText(std::string_view version) {
+    const std::string shown(version);
+    return "Velmora " + shown +
+           "\n© 2026 Velmora-Projekt\n\n"
+           "Velmora ist freie Software: Sie dürfen es unter den Bedingungen der GNU General "
+           "Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version, "
+           "weitergeben und verändern (GPL-3.0-or-later). Velmora wird ohne jede Gewährleistung "
+           "bereitgestellt, auch ohne die stillschweigende Gewährleistung der Marktreife oder "
+           "der Eignung für einen bestimmten Zweck.\n\n"
+           "Den Quelltext bekommen Sie dort, wo Sie Velmora bekommen haben: Er liegt jeder "
+           "Weitergabe bei (velmora-" +
+           shown + "-source.tar.gz), für Windows samt dem Quelltext des enthaltenen Qt.";
+}
+
+} // namespace velmora

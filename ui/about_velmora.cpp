@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 Velmora-Projekt
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/about_velmora.h"
+
+#include "platform/about_text.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+// Built into the program: on Windows the notices of everything Velmora.exe
+// contains, elsewhere the Debian copyright, which names what velmora
+// compiles in (the system's Qt is a library of its own).
+QString Notices() {
+    for (const QString& name :
+         {QStringLiteral(":/THIRD-PARTY-NOTICES.txt"), QStringLiteral(":/copyright")}) {
+        QFile file(name);
+        if (file.open(QIODevice::ReadOnly))
+            return QString::fromUtf8(file.readAll());
+    }
+    return {};
+}
+
+} // namespace
+
+void ShowAboutVelmora(QWidget* parent) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Über Velmora"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* about = new QLabel(
+        QString::fromStdString(AboutText(QCoreApplication::applicationVersion().toStdString())));
+    about->setTextFormat(Qt::PlainText);
+    about->setWordWrap(true);
+    about->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    layout->addWidget(about);
+    auto* heading = new QLabel(QStringLiteral("Enthaltene Software und ihre &Lizenzen:"));
+    layout->addWidget(heading);
+    auto* notices = new QPlainTextEdit(Notices());
+    notices->setReadOnly(true);
+    notices->setMinimumSize(460, 200);
+    notices->setAccessibleName(QStringLiteral("Enthaltene Software und ihre Lizenzen"));
+    heading->setBuddy(notices);
+    layout->addWidget(notices);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QPushButton* aboutQt = buttons->addButton(QStringLiteral("Über &Qt"), QDialogButtonBox::ActionRole);
+    QObject::connect(aboutQt, &QPushButton::clicked, &dialog,
+                     [&dialog] { QMessageBox::aboutQt(&dialog, QStringLiteral("Über Qt")); });
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    buttons->button(QDialogButtonBox::Close)->setFocus();
+    dialog.exec();
+}
+
+} // namespace velmora

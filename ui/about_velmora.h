@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 Velmora-Projekt
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+class QWidget;
+
+namespace velmora {
+
+// "Über Velmora": modal over `parent`, like the message box. The version,
+// copyright, licence and where the source is; the notices of what the
+// program contains; and Qt's own About box.
+void ShowAboutVelmora(QWidget* parent);
+
+} // namespace velmora
