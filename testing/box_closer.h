@@ -4,11 +4,11 @@
 
 #pragma once
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QList>
-#include <QAbstractButton>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>

@@ -1027,7 +1027,7 @@ void MainWindowTest::aboutVelmoraOpensFromF1AndEveryMenu() {
     };
     if (route.startsWith(QLatin1String("F1"))) {
         QWidget* from = route.endsWith(QLatin1String("field")) ? static_cast<QWidget*>(field(4))
-                                                              : static_cast<QWidget*>(button());
+                                                               : static_cast<QWidget*>(button());
         from->setFocus();
         QTest::keyClick(from, Qt::Key_F1);
     } else if (route == "result menu") {
@@ -1043,9 +1043,9 @@ void MainWindowTest::aboutVelmoraOpensFromF1AndEveryMenu() {
     QVERIFY2(box.shown, "no dialog");
     QCOMPARE(box.title, QStringLiteral("Über Velmora"));
     QCOMPARE(box.parent, m_form.get());
-    for (const char* says : {"Velmora 1.0.0", "© 2026 Velmora-Projekt", "GPL-3.0-or-later",
-                             "ohne jede Gewährleistung", "velmora-1.0.0-source.tar.gz",
-                             "[Über &Qt]", "fast_float"})
+    for (const char* says :
+         {"Velmora 1.0.0", "© 2026 Velmora-Projekt", "GPL-3.0-or-later", "ohne jede Gewährleistung",
+          "velmora-1.0.0-source.tar.gz", "[Über &Qt]", "fast_float"})
         QVERIFY2(box.text.contains(QString::fromUtf8(says)), says);
     // The window's 18 controls are as they were.
     QCOMPARE(m_form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 18);

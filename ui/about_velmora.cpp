@@ -54,7 +54,8 @@ void ShowAboutVelmora(QWidget* parent) {
     heading->setBuddy(notices);
     layout->addWidget(notices);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    QPushButton* aboutQt = buttons->addButton(QStringLiteral("Über &Qt"), QDialogButtonBox::ActionRole);
+    QPushButton* aboutQt =
+        buttons->addButton(QStringLiteral("Über &Qt"), QDialogButtonBox::ActionRole);
     QObject::connect(aboutQt, &QPushButton::clicked, &dialog,
                      [&dialog] { QMessageBox::aboutQt(&dialog, QStringLiteral("Über Qt")); });
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

@@ -6,9 +6,9 @@
 
 #include "calc/start_calculation.h"
 #include "platform/whole_number.h"
-#include "ui/about_velmora.h"
 #include "qt_runtime/command_dispatch.h"
 #include "qt_runtime/message_box.h"
+#include "ui/about_velmora.h"
 #include "ui_form1.h"
 
 #include <QAction>
