@@ -276,6 +276,27 @@ class Page(unittest.TestCase):
             "return document.querySelector('meta[http-equiv=Content-Security-Policy]').content")
         self.assertIn("default-src 'none'", policy)
 
+    def test_about_velmora_on_its_key(self):
+        ActionChains(self.driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("v") \
+            .key_up(Keys.SHIFT).key_up(Keys.ALT).perform()
+        about = self.driver.execute_script(
+            "const d = document.getElementById('About');"
+            "return [d.open, document.getElementById('AboutText').textContent, d.textContent]")
+        self.assertTrue(about[0])
+        for says in ("Velmora 1.0.0", "© 2026 Velmora-Projekt", "GPL-3.0-or-later",
+                     "ohne jede Gewährleistung", "velmora-1.0.0-source.tar.gz"):
+            self.assertIn(says, about[1])
+        for says in ("musl", "fast_float", "Emscripten", "GNU GENERAL PUBLIC LICENSE",
+                     "Version 3, 29 June 2007"):
+            self.assertIn(says, about[2])
+        self.element("AboutClose").click()
+        self.assertEqual(self.active(), "Command1")
+        requests = [json.loads(entry["message"])["message"]
+                    for entry in self.driver.get_log("performance")]
+        self.assertEqual([r["params"]["request"]["url"] for r in requests
+                          if r["method"] == "Network.requestWillBeSent"
+                          and r["params"]["request"]["url"] != "file://" + PAGE], [])
+
     def test_axe_finds_no_violation(self):
         with open(AXE, encoding="utf-8") as f:
             self.driver.execute_script(f.read())
@@ -292,6 +313,11 @@ class Page(unittest.TestCase):
                 self.assertEqual(violations, [])
         self.type_values(["1", "x", "1", "1", "1", "1", "1"])
         self.element("Command1").click()
+        violations = self.driver.execute_async_script(
+            "axe.run(document).then(r => arguments[0](r.violations.map(v => v.id)))")
+        self.assertEqual(violations, [])
+        self.close_box()
+        self.driver.execute_script("document.getElementById('About').showModal()")
         violations = self.driver.execute_async_script(
             "axe.run(document).then(r => arguments[0](r.violations.map(v => v.id)))")
         self.assertEqual(violations, [])

@@ -10,7 +10,10 @@ are written once, its style and script, the WebAssembly glue and the
 WebAssembly itself, all inline. The Content-Security-Policy allows exactly
 these inline scripts and style, by hash, and nothing from anywhere.
 
-    make_page.py TEMPLATE FORM_UI STYLE PAGE_SCRIPT GLUE WASM OUTPUT
+    make_page.py TEMPLATE FORM_UI STYLE PAGE_SCRIPT GLUE WASM GPL OUTPUT
+
+The page is passed on as one file, so it carries the GPL's full text and the
+notices of what the WebAssembly contains besides Velmora.
 """
 import base64
 import hashlib
@@ -58,11 +61,39 @@ def controls(form_ui):
     return "\n".join(elements), "\n".join(rules)
 
 
+def notices():
+    """The notices of the code compiled into the WebAssembly with Velmora,
+    from Debian's own files."""
+    def read(path):
+        with open(path, encoding="utf-8") as f:
+            return f.read().strip()
+
+    # Emscripten's copyright: its own files (the glue in this page), Expat.
+    paragraphs = read("/usr/share/doc/emscripten/copyright").split("\n\n")
+    emscripten = [p for p in paragraphs if p.startswith("Files: *\n")][:1] + \
+        [p for p in paragraphs if p.startswith("License: Expat\n")][:1]
+    return "\n\n".join([
+        "velmora.html enthält neben Velmora selbst (GPL-3.0-or-later) Teile dieser Projekte, "
+        "jeweils unter der genannten Lizenz.\nvelmora.html contains, besides Velmora itself, "
+        "parts of these projects, each under the licence named.",
+        "=== musl libc (MIT), from emscripten " + "=" * 30,
+        read("/usr/share/emscripten/system/lib/libc/musl/COPYRIGHT"),
+        "=== Emscripten's runtime (MIT OR NCSA) " + "=" * 30,
+        "\n\n".join(emscripten),
+        "=== fast_float (Apache-2.0 OR MIT) " + "=" * 30,
+        read("/usr/share/doc/libfast-float-dev/copyright"),
+        "=== LLVM's libc++, libc++abi and compiler-rt (Apache-2.0 WITH LLVM-exception) ===",
+        "Compiled into the WebAssembly; the LLVM exception asks no notice for code in "
+        "compiled form.",
+    ])
+
+
 def source_hash(text):
     return "'sha256-%s'" % base64.b64encode(hashlib.sha256(text.encode()).digest()).decode()
 
 
-def main(template, form_ui, style_file, page_script_file, glue_file, wasm_file, output):
+def main(template, form_ui, style_file, page_script_file, glue_file, wasm_file, gpl_file,
+         output):
     elements, rules = controls(form_ui)
     with open(style_file, encoding="utf-8") as f:
         style = f.read() + rules + "\n"
@@ -89,7 +120,11 @@ def main(template, form_ui, style_file, page_script_file, glue_file, wasm_file, 
     with open(template, encoding="utf-8") as f:
         page = f.read()
     # The scripts go in last: nothing in them is taken for a placeholder.
+    with open(gpl_file, encoding="utf-8") as f:
+        gpl = f.read().strip()
     page = page.replace("@CSP@", policy).replace("@CONTROLS@", elements)
+    page = page.replace("\n@NOTICES@\n", "\n" + html.escape(notices()) + "\n")
+    page = page.replace("\n@GPL@\n", "\n" + html.escape(gpl) + "\n")
     page = page.replace("\n@STYLE@\n", "\n" + style + "\n")
     page = page.replace("\n@PAGE_SCRIPT@\n", "\n" + page_script + "\n")
     page = page.replace("\n@WASM_SCRIPT@\n", "\n" + wasm_script + "\n")

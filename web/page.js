@@ -86,6 +86,14 @@ var velmoraPage = (() => {
                 copyResult();
             }
         });
+        // "Über Velmora": Alt+Umschalt+V.
+        document.addEventListener("keydown", (event) => {
+            if (event.code === "KeyV" && event.altKey && event.shiftKey && !event.ctrlKey && !event.metaKey) {
+                event.preventDefault();
+                element("AboutText").textContent = Module.about();
+                element("About").showModal();
+            }
+        });
         // A double-click on a number selects the whole number.
         result.addEventListener("dblclick", () => {
             const selection = window.getSelection();

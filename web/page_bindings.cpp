@@ -3,8 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the page's script calls: a click, an edited field, the double-click in
-// the result box.
+// the result box, and what "Über Velmora" says.
 #include "calc/start_calculation.h"
+#include "platform/about_text.h"
 #include "platform/click_rules.h"
 #include "platform/whole_number.h"
 #include "web/page_form.h"
@@ -39,9 +40,14 @@ emscripten::val SelectionForDoubleClick(const std::u16string& text, std::size_t 
     return result;
 }
 
+std::string About() {
+    return AboutText(VELMORA_VERSION);
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(velmora) {
+    emscripten::function("about", &About);
     emscripten::function("click", &Click);
     emscripten::function("fieldEdited", &FieldEdited);
     emscripten::function("selectionForDoubleClick", &SelectionForDoubleClick);
