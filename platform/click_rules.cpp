@@ -25,8 +25,13 @@ std::string ConversionMessage(ControlAccess& form, const RuntimeError& error, in
     for (int field = 1; field <= FieldCount; ++field)
         if (field != badField && !form.FieldHoldsNumber(field))
             others.push_back(form.FieldCaption(field));
-    if (!others.empty())
-        message += "\n" + OtherFieldsWithoutNumber(others);
+    // Appended piece by piece: "\n" + a temporary string trips GCC 12's
+    // -Wrestrict at -O3 (a false alarm, but the Windows build treats it as
+    // an error).
+    if (!others.empty()) {
+        message += '\n';
+        message += OtherFieldsWithoutNumber(others);
+    }
     return message;
 }
 
