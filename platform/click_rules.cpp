@@ -70,6 +70,7 @@ void RunClick(ControlAccess& form, Command command) {
         badField = form.LastFieldRead();
     if (badField)
         form.FocusField(*badField);
+    form.AnnounceOutcome();
 }
 
 } // namespace velmora

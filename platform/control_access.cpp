@@ -4,8 +4,11 @@
 
 #include "platform/control_access.h"
 
+#include "platform/announcements.h"
 #include "platform/number_reader.h"
 #include "platform/runtime_error.h"
+
+#include <utility>
 
 namespace velmora {
 
@@ -28,6 +31,7 @@ void ControlAccess::SetResultCaption(std::string_view caption) {
     m_resultShown = !caption.empty();
     m_resultCurrent = true;
     ShowResultCurrent(true);
+    m_outcome = m_resultShown ? ResultAnnouncement(caption) : std::string();
 }
 
 void ControlAccess::ShowMessageBox(std::string_view prompt, int buttons) {
@@ -41,11 +45,19 @@ void ControlAccess::BeginCommand() {
     m_lastFieldRead.reset();
     m_captionSet = false;
     m_messageBoxShown = false;
+    m_inClick = true;
+    m_outcome.clear();
 }
 
 void ControlAccess::EndCommand() {
     if (!m_captionSet)
         MarkResultOutdated();
+}
+
+void ControlAccess::AnnounceOutcome() {
+    m_inClick = false;
+    if (!m_outcome.empty())
+        Announce(std::exchange(m_outcome, {}));
 }
 
 bool ControlAccess::FieldHoldsNumber(int field) {
@@ -58,6 +70,10 @@ void ControlAccess::MarkResultOutdated() {
         return;
     m_resultCurrent = false;
     ShowResultCurrent(false);
+    if (m_inClick)
+        m_outcome = OutdatedAnnouncement();
+    else
+        Announce(OutdatedAnnouncement());
 }
 
 } // namespace velmora

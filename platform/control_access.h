@@ -46,6 +46,9 @@ public:
     // A command that ends without setting the result caption leaves a result
     // that belongs to other values than those now in the fields.
     void EndCommand();
+    // Last in a click, once its boxes are closed: screen readers hear what the
+    // click changed, the new result or that the old one is outdated, once.
+    void AnnounceOutcome();
     // The field FieldText read last. The calculation converts each field
     // before it reads the next, so after a conversion error this is the field
     // that did not convert.
@@ -59,7 +62,8 @@ public:
     // The result on display no longer belongs to the values in the fields (a
     // field was edited, or a click gave no result): shown as outdated until
     // the next caption is set. Nothing happens while no result is shown or
-    // when it is already outdated.
+    // when it is already outdated. Screen readers hear it at once, or, in a
+    // click, after its boxes.
     void MarkResultOutdated();
 
     // The caption beside field TextN ("T = 0 °C"), and putting the keyboard
@@ -80,6 +84,8 @@ protected:
     // each time the caption is set, and once each time a shown result
     // becomes outdated.
     virtual void ShowResultCurrent(bool current) = 0;
+    // Has screen readers say the text once, without moving the focus.
+    virtual void Announce(std::string_view text) = 0;
 
 private:
     std::optional<int> m_lastFieldRead;
@@ -87,6 +93,8 @@ private:
     bool m_messageBoxShown = false;
     bool m_resultShown = false; // a non-empty caption is on display
     bool m_resultCurrent = false;
+    bool m_inClick = false;
+    std::string m_outcome; // what AnnounceOutcome says
 };
 
 } // namespace velmora

@@ -4,6 +4,8 @@
 
 #include "qt_runtime/run_application.h"
 
+#include "qt_runtime/accessibility.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -70,6 +72,7 @@ void ConfigureApplication(const StartupRecord& record) {
     QGuiApplication::setDesktopFileName(record.desktopFileName);
     // No setApplicationDisplayName: Qt would append it to every window title.
 
+    InstallAccessibleInterfaces();
     QLocale::setDefault(record.locale);
     // Qt's own texts: built into the program where it carries them (Windows),
     // else from the system's Qt translations.

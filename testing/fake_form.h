@@ -44,6 +44,9 @@ public:
     std::optional<int> focusedField;
     bool resultCurrent = true;
     int outdatedMarks = 0; // how often a current result became outdated
+    std::vector<std::string> announcements;
+    // How many boxes had been shown when each announcement was made.
+    std::vector<std::size_t> boxesBeforeAnnouncement;
 
 protected:
     std::optional<std::string> ReadFieldText(int field) override {
@@ -62,6 +65,11 @@ protected:
     void ShowResultCurrent(bool current) override {
         outdatedMarks += current ? 0 : 1;
         resultCurrent = current;
+    }
+
+    void Announce(std::string_view text) override {
+        announcements.emplace_back(text);
+        boxesBeforeAnnouncement.push_back(messages.size() + errorBoxes.size());
     }
 
     bool WriteResultCaption(std::string_view text) override {

@@ -516,6 +516,9 @@ void CalculationTest::aMissingControlIsAPropertyAccessError() {
              std::optional(ErrorKind::PropertyAccess));
 }
 
+const QString OutdatedSentence =
+    QStringLiteral("Das Ergebnis gehört nicht mehr zu den aktuellen Werten.");
+
 void CalculationTest::aClickFollowsTheClickRules_data() {
     QTest::addColumn<bool>("earlierResult"); // whether a result is on display before
     QTest::addColumn<QStringList>("fields");
@@ -523,44 +526,48 @@ void CalculationTest::aClickFollowsTheClickRules_data() {
     QTest::addColumn<int>("focus");         // the field focused afterwards, 0 for none
     QTest::addColumn<bool>("current");      // how the result looks afterwards
     QTest::addColumn<int>("outdatedMarks");
+    QTest::addColumn<QString>("heard"); // what screen readers are told, after every box
 
     const QStringList ones{"1", "1", "1", "1", "1", "1", "1"};
     const QString noNumber = QStringLiteral("Wert ist keine Zahl!");
-    QTest::newRow("a result") << true << ones << QStringList() << 0 << true << 0;
+    const QString outdated = OutdatedSentence;
+    QTest::newRow("a result")
+        << true << ones << QStringList() << 0 << true << 0
+        << "Ergebnis nach der Trapezregel: F = 1200; Ergebnis nach der Simpson-Regel: F = 1200";
     QTest::newRow("Text1: the message, then the focus there")
         << true << QStringList{"abc", "1", "1", "1", "1", "1", "1"} << QStringList{noNumber} << 1
-        << false << 1;
+        << false << 1 << outdated;
     QTest::newRow("an empty box is never called outdated")
         << false << QStringList{"", "1", "1", "1", "1", "1", "1"} << QStringList{noNumber} << 1
-        << true << 0;
+        << true << 0 << QString();
     QTest::newRow("one bad field")
         << true << QStringList{"1", "1", "x", "1", "1", "1", "1"}
         << QStringList{"Im Feld „Text3“ steht keine Zahl: „x“. Bitte eine Zahl schreiben, zum "
                        "Beispiel 12,5 oder -0,25."}
-        << 3 << false << 1;
+        << 3 << false << 1 << outdated;
     QTest::newRow("one box names every bad field, the focus goes to the first")
         << true << QStringList{"1", "1.234", "1", "2.345", "", "1", "1"}
         << QStringList{"Im Feld „Text2“ steht „1.234“. Das ist mehrdeutig (Tausenderpunkt oder "
                        "Dezimalpunkt?). Bitte 1234 oder 1,234 schreiben.\nAuch die Felder "
                        "„Text4“ und „Text5“ enthalten keine Zahl."}
-        << 2 << false << 1;
+        << 2 << false << 1 << outdated;
     QTest::newRow("one further bad field")
         << true << QStringList{"1", "1", "1", "1", "1", "x", "1 kg"}
         << QStringList{"Im Feld „Text6“ steht keine Zahl: „x“. Bitte eine Zahl schreiben, zum "
                        "Beispiel 12,5 oder -0,25.\nAuch das Feld „Text7“ enthält keine Zahl."}
-        << 6 << false << 1;
+        << 6 << false << 1 << outdated;
     // After an overflow no field is to blame: the focus stays where it was,
     // so the next key types over no reading.
     QTest::newRow("an overflow in the trapezoid rule")
         << true << QStringList{"0", "1e308", "0", "-1e308", "0", "0", "0"}
         << QStringList{"Eine Zwischensumme der Trapezregel ist zu groß. Ihr Betrag liegt über "
                        "1,79769313486232E+308. Bitte kleinere Werte eingeben."}
-        << 0 << false << 1;
+        << 0 << false << 1 << outdated;
     QTest::newRow("an overflow in the Simpson rule: lines 1-2 are current")
         << true << QStringList{"0", "7,5e305", "0", "0", "0", "0", "0"}
         << QStringList{"Das Ergebnis nach der Simpson-Regel ist zu groß. Sein Betrag liegt über "
                        "1,79769313486232E+308. Bitte kleinere Werte eingeben."}
-        << 0 << true << 0;
+        << 0 << true << 0 << "Ergebnis nach der Trapezregel: F = 1,5E+308";
 }
 
 void CalculationTest::aClickFollowsTheClickRules() {
@@ -570,6 +577,7 @@ void CalculationTest::aClickFollowsTheClickRules() {
     QFETCH(int, focus);
     QFETCH(bool, current);
     QFETCH(int, outdatedMarks);
+    QFETCH(QString, heard);
 
     std::vector<std::string> texts;
     for (const QString& field : fields)
@@ -587,10 +595,25 @@ void CalculationTest::aClickFollowsTheClickRules() {
     QCOMPARE(form.focusedField.value_or(0), focus);
     QCOMPARE(form.resultCurrent, current);
     QCOMPARE(form.outdatedMarks, outdatedMarks);
+    // Said once, and only once every box of the click is closed.
+    QCOMPARE(ToQt(form.announcements), heard.isEmpty() ? QStringList() : QStringList{heard});
+    if (!heard.isEmpty())
+        QCOMPARE(form.boxesBeforeAnnouncement.front(), static_cast<std::size_t>(boxes.size()));
 
-    // A second such click marks nothing again.
+    // A second such click marks nothing again; it says a new result again,
+    // but an outdated one never twice.
+    const std::size_t saidBefore = form.announcements.size();
     RunClick(form, StartCalculation);
     QCOMPARE(form.outdatedMarks, outdatedMarks);
+    const bool resultShown = current && !heard.isEmpty();
+    QCOMPARE(form.announcements.size() - saidBefore, resultShown ? 1U : 0U);
+
+    // An edit outdates a current result at once and says so at once, once.
+    const auto beforeEdit = static_cast<qsizetype>(form.announcements.size());
+    form.MarkResultOutdated();
+    form.MarkResultOutdated();
+    QCOMPARE(ToQt(form.announcements).mid(beforeEdit),
+             resultShown ? QStringList{OutdatedSentence} : QStringList());
 }
 
 void CalculationTest::aClickSurvivesEveryException() {

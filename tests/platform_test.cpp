@@ -471,6 +471,7 @@ protected:
     bool WriteResultCaption(std::string_view /*caption*/) override { return false; }
     void ShowModalMessage(std::string_view /*prompt*/, int /*buttons*/) override {}
     void ShowResultCurrent(bool /*current*/) override {}
+    void Announce(std::string_view /*text*/) override {}
 };
 } // namespace
 

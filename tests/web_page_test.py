@@ -192,6 +192,59 @@ class Page(unittest.TestCase):
                 self.element("Command1").send_keys(key)
                 self.assertEqual(self.result(), FIVE_LINES % ("1200", "1200"))
 
+    def heard(self):
+        """Every text the announcer has said since the page started."""
+        return self.driver.execute_script("return window.heard")
+
+    def test_screen_readers_hear_each_change_once_and_f8_reaches_the_result(self):
+        self.driver.execute_script(
+            "window.heard = [];"
+            "new MutationObserver(() => { const t = document.getElementById('Announcer').textContent;"
+            "  if (t !== '') window.heard.push(t); })"
+            ".observe(document.getElementById('Announcer'), {childList: true, subTree: true,"
+            " characterData: true});")
+        WebDriverWait(self.driver, 5).until(lambda d: self.heard())
+        self.assertEqual(self.heard(), ["Lösung für Aufgabe 5"])
+        wait_for = lambda count: WebDriverWait(self.driver, 5).until(
+            lambda d: len(self.heard()) >= count)
+        result = ("Ergebnis nach der Trapezregel: F = 4850; "
+                  "Ergebnis nach der Simpson-Regel: F = 4833,33333333333")
+        outdated = "Das Ergebnis gehört nicht mehr zu den aktuellen Werten."
+        self.type_values(["1,5", "2", "3", "4", "5", "6", "7"])
+        self.element("Command1").click()
+        wait_for(2)
+        ActionChains(self.driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("c") \
+            .key_up(Keys.SHIFT).key_up(Keys.ALT).perform()
+        wait_for(3)
+        self.element("Text2").send_keys("9")
+        wait_for(4)
+        self.element("Text2").send_keys("9")
+        self.element("Text3").clear()
+        self.element("Text3").send_keys("abc")
+        self.element("Command1").click()
+        self.assertIsNotNone(self.box())
+        self.driver.execute_script("return new Promise(r => setTimeout(r, 200))")
+        self.assertEqual(self.heard(), ["Lösung für Aufgabe 5", result, "Ergebnis kopiert.", outdated])
+        self.close_box()
+        self.type_values(["1,5", "2", "3", "4", "5", "6", "7"])
+        self.element("Command1").click()
+        wait_for(5)
+        self.assertEqual(self.heard()[4], result, "the same result again is said again")
+        self.element("Text3").clear()
+        self.element("Text3").send_keys("abc")
+        wait_for(6)
+        self.element("Command1").click()
+        self.close_box()
+        self.assertEqual(self.active(), "Text3")
+        self.driver.execute_script("return new Promise(r => setTimeout(r, 200))")
+        self.assertEqual(self.heard()[5:], [outdated], "an outdated result is said once")
+
+        # F8 from a field and from the button puts the focus on the result box.
+        for start in ("Text5", "Command1"):
+            with self.subTest(start=start):
+                self.element(start).send_keys(Keys.F8)
+                self.assertEqual(self.active(), "Label10")
+
     def test_copying_the_whole_result_and_double_clicking_a_number(self):
         self.type_values(["-1e-310", "0", "0", "0", "0", "0", "0"])
         self.element("Command1").click()

@@ -5,7 +5,9 @@
 #include "ui/form1.h"
 
 #include "calc/start_calculation.h"
+#include "platform/announcements.h"
 #include "platform/whole_number.h"
+#include "qt_runtime/announcer.h"
 #include "qt_runtime/command_dispatch.h"
 #include "qt_runtime/message_box.h"
 #include "ui/about_velmora.h"
@@ -18,7 +20,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 namespace velmora {
@@ -62,6 +66,9 @@ QColor OutdatedTextColour(const QColor& text, const QColor& base) {
     }
     return chosen;
 }
+
+// Long enough for a screen reader to say the window and its focus first.
+constexpr std::chrono::milliseconds HeadingDelay{300};
 
 bool IsEnterKey(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
@@ -119,6 +126,18 @@ Form1::Form1(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::Form1
     connect(m_copyResult, &QAction::triggered, this, &Form1::CopyResult);
     addAction(m_copyResult);
 
+    // The result box, by key: it takes the focus only by a click otherwise,
+    // and a screen reader reads what has the focus. F8 clashes with no
+    // editing key of a field, nor, in the page, with a browser's own keys.
+    auto* toResult = new QAction(this);
+    toResult->setShortcut(QKeySequence(Qt::Key_F8));
+    connect(toResult, &QAction::triggered, this,
+            [this] { m_ui->Label10->setFocus(Qt::ShortcutFocusReason); });
+    addAction(toResult);
+
+    // Screen readers hear results, copies and an outdated result through it.
+    m_announcer = new Announcer(this);
+
     // "Über Velmora": F1, and an entry in the result box's menu and in the
     // window's own, which its free area and its captions open.
     m_about = new QAction(QStringLiteral("Über &Velmora"), this);
@@ -132,6 +151,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::Form1
 }
 
 Form1::~Form1() = default;
+
+void Form1::Announce(std::string_view text) {
+    m_announcer->Say(FromUtf8(text));
+}
 
 void Form1::ShowModalMessage(std::string_view prompt, int buttons) {
     ShowMessage(this, FromUtf8(prompt), buttons);
@@ -238,6 +261,14 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         }
     }
 
+    // The window's heading, once, when it first comes to the front: its
+    // caption stays "Form1", which says nothing. After the screen reader has
+    // said the window and its focus.
+    if (watched == m_ui->Command1 && event->type() == QEvent::FocusIn && !m_headingAnnounced) {
+        m_headingAnnounced = true;
+        QTimer::singleShot(HeadingDelay, this, [this] { m_announcer->Say(m_ui->Label1->text()); });
+    }
+
     // The focus starts on the button so that a key press runs the calculation
     // at once. Qt shows the focus frame only after a Tab; show it whenever the
     // window comes to the front with the focus on the button.
@@ -295,6 +326,7 @@ void Form1::CopyResult() {
     QString text = m_ui->Label10->text();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QGuiApplication::clipboard()->setText(text);
+    Announce(CopiedAnnouncement());
 }
 
 // A mouse user finds copying in the result box's context menu. QLabel has no

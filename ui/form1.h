@@ -17,6 +17,8 @@ class QLineEdit;
 
 namespace velmora {
 
+class Announcer;
+
 namespace Ui {
 class Form1;
 }
@@ -40,6 +42,7 @@ protected:
     bool WriteResultCaption(std::string_view caption) override;
     void ShowModalMessage(std::string_view prompt, int buttons) override;
     void ShowResultCurrent(bool current) override;
+    void Announce(std::string_view text) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -62,7 +65,9 @@ private:
     std::array<Row, SampleValues::Count> m_rows{};
     QAction* m_copyResult = nullptr;
     QAction* m_about = nullptr;
+    Announcer* m_announcer = nullptr;
     bool m_resultOutdated = false;
+    bool m_headingAnnounced = false;
 };
 
 } // namespace velmora

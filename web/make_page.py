@@ -52,9 +52,9 @@ def controls(form_ui):
                             % (name, props["buddy"].find("cstring").text, text))
         elif "frameShape" in props:
             # The result box: selectable, described for screen readers, and
-            # announced when it changes.
-            elements.append('<div id="%s" role="status" aria-live="polite" aria-atomic="true" '
-                            'aria-describedby="ResultDescription">%s</div>' % (name, text))
+            # focused by F8 (the announcer, not the box, says a new result).
+            elements.append('<div id="%s" tabindex="-1" aria-describedby="ResultDescription">%s</div>'
+                            % (name, text))
         else:
             level = 1 if not any("heading" in e for e in elements) else 2
             elements.append('<h%d id="%s" class="heading">%s</h%d>' % (level, name, text, level))

@@ -23,10 +23,26 @@ var velmoraPage = (() => {
             target.select();
     };
 
+    // What screen readers are told once the box, if one is open, is closed.
+    let toAnnounce = null;
+    const announce = (text) => {
+        if (box.open) {
+            toAnnounce = text;
+            return;
+        }
+        // Emptied first, so that the same text twice is said twice.
+        const announcer = element("Announcer");
+        announcer.textContent = "";
+        setTimeout(() => (announcer.textContent = text), 50);
+    };
+
     box.addEventListener("close", () => {
         if (afterBox !== null)
             focus(afterBox.target, afterBox.select);
         afterBox = null;
+        if (toAnnounce !== null)
+            announce(toAnnounce);
+        toAnnounce = null;
     });
 
     // What the WebAssembly half calls (web/page_form.cpp).
@@ -47,6 +63,7 @@ var velmoraPage = (() => {
             afterBox = { target: document.activeElement || button, select: false };
             box.showModal();
         },
+        announce,
         focusField(n) {
             if (!field(n))
                 return;
@@ -62,7 +79,10 @@ var velmoraPage = (() => {
         if (text === "")
             return;
         if (navigator.clipboard)
-            navigator.clipboard.writeText(text).catch(() => {});
+            navigator.clipboard
+                .writeText(text)
+                .then(() => announce(Module.copiedAnnouncement()))
+                .catch(() => {});
     };
 
     const start = () => {
@@ -84,6 +104,13 @@ var velmoraPage = (() => {
             if (event.code === "KeyC" && event.altKey && event.shiftKey && !event.ctrlKey && !event.metaKey) {
                 event.preventDefault();
                 copyResult();
+            }
+        });
+        // The result box, by key, as on the desktop: F8.
+        document.addEventListener("keydown", (event) => {
+            if (event.key === "F8" && !event.altKey && !event.shiftKey && !event.ctrlKey && !event.metaKey) {
+                event.preventDefault();
+                result.focus();
             }
         });
         // "Über Velmora": Alt+Umschalt+V.
@@ -111,6 +138,8 @@ var velmoraPage = (() => {
         });
         button.disabled = false;
         button.focus();
+        // The heading, once, after the screen reader has said the page.
+        setTimeout(() => announce(element("Label1").textContent), 300);
     };
 
     // A narrow screen gets the whole form, scaled down to its width.

@@ -3,9 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the page's script calls: a click, an edited field, the double-click in
-// the result box, and what "Über Velmora" says.
+// the result box, what "Über Velmora" says and how a copy is confirmed.
 #include "calc/start_calculation.h"
 #include "platform/about_text.h"
+#include "platform/announcements.h"
 #include "platform/click_rules.h"
 #include "platform/whole_number.h"
 #include "web/page_form.h"
@@ -44,10 +45,15 @@ std::string About() {
     return AboutText(VELMORA_VERSION);
 }
 
+std::string CopiedText() {
+    return std::string(CopiedAnnouncement());
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("about", &About);
+    emscripten::function("copiedAnnouncement", &CopiedText);
     emscripten::function("click", &Click);
     emscripten::function("fieldEdited", &FieldEdited);
     emscripten::function("selectionForDoubleClick", &SelectionForDoubleClick);

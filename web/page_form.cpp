@@ -44,4 +44,8 @@ void PageForm::ShowResultCurrent(bool current) {
     m_page.call<void>("showResultCurrent", current, std::string(ResultDescription(current)));
 }
 
+void PageForm::Announce(std::string_view text) {
+    m_page.call<void>("announce", std::string(text));
+}
+
 } // namespace velmora

@@ -26,6 +26,7 @@ protected:
     bool WriteResultCaption(std::string_view caption) override;
     void ShowModalMessage(std::string_view prompt, int buttons) override;
     void ShowResultCurrent(bool current) override;
+    void Announce(std::string_view text) override;
 
 private:
     emscripten::val m_page;

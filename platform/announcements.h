@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 Velmora-Projekt
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// What screen readers are told without the focus moving, in every front end.
+
+// A new result, as one utterance: the caption's lines without their breaks,
+// each result closed by a semicolon, never by a full stop, which a German
+// voice would read as an ordinal ("4850." is "viertausendachthundertfünfzigste").
+[[nodiscard]] std::string ResultAnnouncement(std::string_view caption);
+
+// The result on display no longer belongs to the values in the fields.
+[[nodiscard]] std::string_view OutdatedAnnouncement();
+
+// The whole result went to the clipboard.
+[[nodiscard]] std::string_view CopiedAnnouncement();
+
+} // namespace velmora
