@@ -70,7 +70,7 @@ private:
 
     BoxCloser m_boxes;
     NotificationRecorder m_notifications;
-    QStringList& Heard = m_notifications.heard;
+    QStringList& m_heard = m_notifications.heard;
     std::unique_ptr<velmora::Form1> m_form;
 };
 
@@ -85,14 +85,14 @@ void ScreenReaderTest::init() {
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     // The heading, once, soon after the window comes up.
-    QTRY_COMPARE(Heard, QStringList{QStringLiteral("Lösung für Aufgabe 5")});
-    Heard.clear();
+    QTRY_COMPARE(m_heard, QStringList{QStringLiteral("Lösung für Aufgabe 5")});
+    m_heard.clear();
     m_boxes.seen.clear();
 }
 
 void ScreenReaderTest::cleanup() {
     m_form.reset();
-    Heard.clear();
+    m_heard.clear();
 }
 
 void ScreenReaderTest::everyChangeIsSaidOnceAfterItsBox_data() {
@@ -122,16 +122,16 @@ void ScreenReaderTest::everyChangeIsSaidOnceAfterItsBox() {
         QTest::keyClicks(field(2), QStringLiteral("99"));
     if (keys == "bad") {
         field(3)->setText(QStringLiteral("abc"));
-        Heard.removeLast(); // the edit's, heard before the box
+        m_heard.removeLast(); // the edit's, heard before the box
         QTest::mouseClick(m_form->findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
         QCoreApplication::processEvents();
         QCOMPARE(m_boxes.seen.size(), 1);
         // Not said again after the box: it was outdated already.
-        QCOMPARE(Heard, QStringList{heard.first()});
-        Heard << heard.last();
+        QCOMPARE(m_heard, QStringList{heard.first()});
+        m_heard << heard.last();
     }
-    QCOMPARE(Heard, heard);
+    QCOMPARE(m_heard, heard);
 }
 
 void ScreenReaderTest::theAnnouncerTakesNoSpaceAndNoFocus() {

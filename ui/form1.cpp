@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
-#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -137,6 +136,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::Form1
 
     // Screen readers hear results, copies and an outdated result through it.
     m_announcer = new Announcer(this);
+    m_heading.setSingleShot(true);
+    connect(&m_heading, &QTimer::timeout, this, [this] { m_announcer->Say(m_ui->Label1->text()); });
 
     // "Über Velmora": F1, and an entry in the result box's menu and in the
     // window's own, which its free area and its captions open.
@@ -266,7 +267,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // said the window and its focus.
     if (watched == m_ui->Command1 && event->type() == QEvent::FocusIn && !m_headingAnnounced) {
         m_headingAnnounced = true;
-        QTimer::singleShot(HeadingDelay, this, [this] { m_announcer->Say(m_ui->Label1->text()); });
+        m_heading.start(HeadingDelay);
     }
 
     // The focus starts on the button so that a key press runs the calculation

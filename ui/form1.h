@@ -7,6 +7,7 @@
 #include "calc/sample_values.h"
 #include "platform/control_access.h"
 
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -67,6 +68,7 @@ private:
     QAction* m_about = nullptr;
     Announcer* m_announcer = nullptr;
     bool m_resultOutdated = false;
+    QTimer m_heading; // says the heading once, soon after the window comes up
     bool m_headingAnnounced = false;
 };
 
