@@ -239,6 +239,17 @@ class Page(unittest.TestCase):
         self.driver.execute_script("return new Promise(r => setTimeout(r, 200))")
         self.assertEqual(self.heard()[5:], [outdated], "an outdated result is said once")
 
+        # A result that comes with a box (Simpson's overflows): said once the
+        # box is closed, never under it.
+        self.type_values(["0", "7,5e305", "0", "0", "0", "0", "0"])
+        self.element("Command1").click()
+        self.driver.execute_script("return new Promise(r => setTimeout(r, 200))")
+        self.assertIsNotNone(self.box())
+        self.assertEqual(len(self.heard()), 6)
+        self.close_box()
+        wait_for(7)
+        self.assertEqual(self.heard()[6], "Ergebnis nach der Trapezregel: F = 1,5E+308")
+
         # F8 from a field and from the button puts the focus on the result box.
         for start in ("Text5", "Command1"):
             with self.subTest(start=start):
