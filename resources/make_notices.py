@@ -148,9 +148,11 @@ def notices(found, version):
              "der genannten Lizenz. Velmora selbst steht unter der GPL-3.0-or-later.",
              "Velmora.exe contains the following parts of other projects, each under",
              "the licence named. Velmora itself is licensed GPL-3.0-or-later.", ""]
+    # NOASSERTION is the SBOM's word for "not recorded"; a reader gets nothing.
+    said = lambda text: "" if text == "NOASSERTION" else text
     for part in found:
-        parts += [rule, "%s %s" % (part["Name"], part["Version"]),
-                  "Licence: %s" % part["License"], "", part["Copyright"], "", part["Text"], ""]
+        parts += [rule, ("%s %s" % (part["Name"], said(part["Version"]))).rstrip(),
+                  "Licence: %s" % part["License"], "", said(part["Copyright"]), "", part["Text"], ""]
     return "\n".join(parts) + "\n"
 
 
