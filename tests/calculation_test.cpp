@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "calc/pasted_readings.h"
 #include "calc/quadrature.h"
 #include "calc/sample_values.h"
 #include "calc/start_calculation.h"
@@ -63,6 +64,8 @@ private slots:
     void aClickFollowsTheClickRules_data();
     void aClickFollowsTheClickRules();
     void aClickSurvivesEveryException();
+    void pastedTextsAreSplitIntoReadings_data();
+    void pastedTextsAreSplitIntoReadings();
 };
 
 void CalculationTest::bothRulesIntegrateTheSamples_data() {
@@ -631,6 +634,71 @@ void CalculationTest::aClickSurvivesEveryException() {
         QCOMPARE(form.resultCurrentWhileBoxShown, std::vector<bool>{false});
         QVERIFY(!form.focusedField.has_value());
     }
+}
+
+void CalculationTest::pastedTextsAreSplitIntoReadings_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<bool>("split");
+    QTest::addColumn<QStringList>("pieces");
+    QTest::addColumn<QString>("refusal");
+
+    const QStringList seven{"1,5", "2", "3", "4", "5", "6", "7"};
+    QTest::newRow("no separator: pasted as typed") << "1,5" << 1 << false << QStringList() << "";
+    QTest::newRow("a column with its trailing break") << "1,5\n2\n3\n4\n5\n6\n7\n"
+                                                      << 1 << true << seven << "";
+    QTest::newRow("a column from Windows, CR LF") << "1,5\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n"
+                                                  << 1 << true << seven << "";
+    QTest::newRow("a row, tabs") << "1,5\t2\t3\t4\t5\t6\t7\n" << 1 << true << seven << "";
+    QTest::newRow("a German CSV line") << "1,5;2;3;4;5;6;7" << 1 << true << seven << "";
+    QTest::newRow("one copied cell") << "1,5\r\n" << 4 << true << QStringList{"1,5"} << "";
+    QTest::newRow("pieces trimmed, an empty cell stays empty")
+        << " 1,5 \n\n 3\n"
+        << 2 << true << QStringList{"1,5", "", "3"} << "";
+    QTest::newRow("only the trailing break is dropped")
+        << "1\n2\n\n"
+        << 5 << true << QStringList{"1", "2", ""} << "";
+    QTest::newRow("the temperatures beside the values")
+        << "-200\t1,5\n0\t2\n200\t3\n400\t4\n600\t5\n800\t6\n1000\t7\n"
+        << 1 << true << seven << "";
+    QTest::newRow("the temperatures from the field pasted into on")
+        << "400;4\n600;5\n800;6\n1000;7\n"
+        << 4 << true << QStringList{"4", "5", "6", "7"} << "";
+    QTest::newRow("temperatures that do not match its field")
+        << "-200\t1,5\n0\t2\n"
+        << 3 << true << QStringList()
+        << "Eingefügt wurde eine Tabelle mit mehreren Spalten. Bitte nur die Spalte mit den "
+           "Messwerten kopieren.";
+    QTest::newRow("three columns")
+        << "-200\t1\t2\n0\t3\t4\n"
+        << 1 << true << QStringList()
+        << "Eingefügt wurde eine Tabelle mit mehreren Spalten. Bitte nur die Spalte mit den "
+           "Messwerten kopieren.";
+    QTest::newRow("more pieces than fields from there down")
+        << "1\n2\n3\n4\n5\n"
+        << 4 << true << QStringList()
+        << "Ab dem Feld „Text4“ ist Platz für 4 Werte; eingefügt wurden 5.";
+    QTest::newRow("room for one")
+        << "1\t2" << 7 << true << QStringList()
+        << "Ab dem Feld „Text7“ ist Platz für 1 Wert; eingefügt wurden 2.";
+    QTest::newRow("exactly the room left") << "6;7" << 6 << true << QStringList{"6", "7"} << "";
+}
+
+void CalculationTest::pastedTextsAreSplitIntoReadings() {
+    QFETCH(QString, text);
+    QFETCH(int, field);
+    QFETCH(bool, split);
+    QFETCH(QStringList, pieces);
+    QFETCH(QString, refusal);
+
+    const std::string caption = "Text" + std::to_string(field);
+    const std::optional<PastedReadings> pasted =
+        SplitPastedReadings(text.toStdString(), field, caption);
+    QCOMPARE(pasted.has_value(), split);
+    if (!pasted)
+        return;
+    QCOMPARE(ToQt(pasted->pieces), pieces);
+    QCOMPARE(QString::fromStdString(pasted->refusal), refusal);
 }
 
 QTEST_APPLESS_MAIN(CalculationTest)

@@ -4,6 +4,7 @@
 
 #include "ui/form1.h"
 
+#include "calc/pasted_readings.h"
 #include "calc/start_calculation.h"
 #include "platform/announcements.h"
 #include "platform/whole_number.h"
@@ -15,14 +16,17 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <utility>
 
 namespace velmora {
 
@@ -105,8 +109,13 @@ Form1::Form1(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::Form1
     for (const Row& row : m_rows) {
         // Return in a field runs the calculation, as a form's default button.
         row.field->installEventFilter(this);
-        // Any edit (typing, pasting, deleting) leaves the result behind.
-        connect(row.field, &QLineEdit::textChanged, this, [this] { MarkResultOutdated(); });
+        // Any edit (typing, pasting, deleting) leaves the result behind, and
+        // ends the undo of a paste of several readings.
+        connect(row.field, &QLineEdit::textChanged, this, [this] {
+            MarkResultOutdated();
+            if (!m_pasting)
+                m_pastedInto.clear();
+        });
     }
 
     // The result box takes the colours of an input area (window background
@@ -183,6 +192,59 @@ const Form1::Row* Form1::RowOf(int field) const {
                : nullptr;
 }
 
+int Form1::FieldNumberOf(const QObject* object) const {
+    for (std::size_t k = 0; k < m_rows.size(); ++k)
+        if (m_rows[k].field == object)
+            return static_cast<int>(k) + 1;
+    return 0;
+}
+
+// Several readings at once (a spreadsheet column or row, a CSV line) fill the
+// field pasted into and those below it. Each field's text is replaced as
+// typing would, so each keeps its own undo. Returns false when the text is
+// to be pasted as typed.
+bool Form1::PasteReadings(int field, const QString& text) {
+    const std::optional<PastedReadings> pasted =
+        SplitPastedReadings(text.toStdString(), field, FieldCaption(field));
+    if (!pasted)
+        return false;
+    if (!pasted->refusal.empty()) {
+        ShowModalMessage(pasted->refusal, 0);
+        return true;
+    }
+    if (pasted->pieces.size() == 1) {
+        RowOf(field)->field->insert(FromUtf8(pasted->pieces.front()));
+        return true;
+    }
+    m_pasting = true;
+    m_pastedInto.clear();
+    for (std::size_t k = 0; k < pasted->pieces.size(); ++k) {
+        QLineEdit* target = RowOf(field + static_cast<int>(k))->field;
+        target->selectAll();
+        target->insert(FromUtf8(pasted->pieces[k]));
+        m_pastedInto.push_back(target);
+    }
+    m_pasting = false;
+    return true;
+}
+
+// The field's own menu, whose "Einfügen" pastes by the same rules as the keys.
+void Form1::ShowFieldMenu(QLineEdit* field, int number, const QPoint& position) {
+    QMenu* menu = field->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // Known by its text, translated as QLineEdit translates it.
+    const QString pasteText = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* action : menu->actions())
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == pasteText) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, field, [this, field, number] {
+                if (!PasteReadings(number, QGuiApplication::clipboard()->text()))
+                    field->paste();
+            });
+        }
+    menu->popup(position);
+}
+
 std::optional<std::string> Form1::ReadFieldText(int field) {
     const Row* row = RowOf(field);
     if (row == nullptr)
@@ -249,6 +311,34 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QObject*>(m_ui->Label10)->event(event);
         DrawCurrentBorder();
         return true;
+    }
+
+    // Pasting several readings into a field, by every way a paste arrives:
+    // the keys, the field's menu, and a middle click (X11's selection).
+    if (const int number = FieldNumberOf(watched); number != 0) {
+        auto* field = static_cast<QLineEdit*>(watched);
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->matches(QKeySequence::Paste))
+                return PasteReadings(number, QGuiApplication::clipboard()->text());
+            if (key->matches(QKeySequence::Undo) && !m_pastedInto.empty() &&
+                m_pastedInto.front() == field) {
+                m_pasting = true;
+                for (QLineEdit* pasted : std::exchange(m_pastedInto, {}))
+                    pasted->undo();
+                m_pasting = false;
+                return true;
+            }
+        }
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
+            QGuiApplication::clipboard()->supportsSelection() &&
+            PasteReadings(number, QGuiApplication::clipboard()->text(QClipboard::Selection)))
+            return true;
+        if (event->type() == QEvent::ContextMenu) {
+            ShowFieldMenu(field, number, static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
     }
 
     // Return and keypad Enter in a field run the calculation, once a press.

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -55,6 +56,10 @@ private:
 
     // The row of field TextN, or nullptr for any other N.
     [[nodiscard]] const Row* RowOf(int field) const;
+    // N of field TextN, or 0 for any other object.
+    [[nodiscard]] int FieldNumberOf(const QObject* object) const;
+    bool PasteReadings(int field, const QString& text);
+    void ShowFieldMenu(QLineEdit* field, int number, const QPoint& position);
     void ShowResultMenu(const QPoint& position);
     void SelectWholeNumber();
     void ShareSelection();
@@ -68,6 +73,10 @@ private:
     QAction* m_about = nullptr;
     Announcer* m_announcer = nullptr;
     bool m_resultOutdated = false;
+    // The fields the last paste of several readings changed, the one pasted
+    // into first: one Strg+Z there undoes all of them, until the next edit.
+    std::vector<QLineEdit*> m_pastedInto;
+    bool m_pasting = false;
     QTimer m_heading; // says the heading once, soon after the window comes up
     bool m_headingAnnounced = false;
 };
