@@ -7,7 +7,6 @@
 #include "calc/sample_values.h"
 #include "platform/number_reader.h"
 
-#include <algorithm>
 #include <cstddef>
 
 namespace velmora {
@@ -16,17 +15,20 @@ namespace {
 
 constexpr double LowestNode = -200.0; // the temperature of Text1
 
-std::vector<std::string_view> Split(std::string_view text, std::string_view separators) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (std::size_t end = text.find_first_of(separators); end != std::string_view::npos;
-         end = text.find_first_of(separators, start)) {
-        parts.push_back(text.substr(start, end - start));
+// Calls each(piece) for every piece of text between separators, the empty
+// ones included.
+template <typename Each>
+void ForEachPiece(std::string_view text, std::string_view separators, Each each) {
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find_first_of(separators, start);
+        each(text.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos)
+            return;
         start = end + 1;
     }
-    parts.push_back(text.substr(start));
-    return parts;
 }
+
+constexpr std::string_view Cells = "\t;";
 
 std::string Trimmed(std::string_view piece) {
     constexpr std::string_view Blanks = " \t\r\n\v\f";
@@ -54,18 +56,19 @@ std::string Lines(std::string_view text) {
     return lines;
 }
 
-// Whether the first cells read, in order, as the temperatures of the fields
-// from the one pasted into on: the temperatures beside the values.
-bool FirstColumnIsTheTemperatures(const std::vector<std::vector<std::string_view>>& rows,
-                                  int field) {
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        const NumberReading reading = ReadNumber(rows[row][0]);
-        const double node =
-            LowestNode + StepWidth * static_cast<double>(field - 1 + static_cast<int>(row));
-        if (!reading.value || *reading.value != node)
-            return false;
-    }
-    return true;
+// The cells of a line of the block: one each, or the second of two where the
+// first reads as the temperature of the field the line goes into (the
+// temperatures beside the values). std::nullopt for any other block.
+std::optional<std::string_view> ReadingOfLine(std::string_view line, int field) {
+    const std::size_t split = line.find_first_of(Cells);
+    if (split == std::string_view::npos)
+        return line;
+    const std::string_view second = line.substr(split + 1);
+    const NumberReading node = ReadNumber(line.substr(0, split));
+    if (second.find_first_of(Cells) != std::string_view::npos || !node.value ||
+        *node.value != LowestNode + StepWidth * static_cast<double>(field - 1))
+        return std::nullopt;
+    return second;
 }
 
 } // namespace
@@ -77,29 +80,26 @@ std::optional<PastedReadings> SplitPastedReadings(std::string_view text, int fie
         return std::nullopt;
 
     const std::string lines = Lines(text);
-    std::vector<std::vector<std::string_view>> rows;
-    for (const std::string_view line : Split(lines, "\n"))
-        rows.push_back(Split(line, "\t;"));
-
     PastedReadings pasted;
-    const bool oneRow = rows.size() == 1;
-    const bool widest =
-        std::any_of(rows.begin(), rows.end(), [](const auto& cells) { return cells.size() > 1; });
-    const bool twoColumns =
-        std::all_of(rows.begin(), rows.end(), [](const auto& cells) { return cells.size() == 2; });
-    if (oneRow) {
-        for (const std::string_view cell : rows.front())
-            pasted.pieces.push_back(Trimmed(cell));
-    } else if (!widest) {
-        for (const auto& cells : rows)
-            pasted.pieces.push_back(Trimmed(cells.front()));
-    } else if (twoColumns && FirstColumnIsTheTemperatures(rows, field)) {
-        for (const auto& cells : rows)
-            pasted.pieces.push_back(Trimmed(cells.back()));
+    if (lines.find('\n') == std::string::npos) {
+        // One row: its cells.
+        ForEachPiece(lines, Cells,
+                     [&](std::string_view cell) { pasted.pieces.push_back(Trimmed(cell)); });
     } else {
-        pasted.refusal = "Eingefügt wurde eine Tabelle mit mehreren Spalten. Bitte nur die Spalte "
-                         "mit den Messwerten kopieren.";
-        return pasted;
+        // A column, or the temperatures beside it.
+        int line = field;
+        ForEachPiece(lines, "\n", [&](std::string_view text) {
+            const std::optional<std::string_view> reading = ReadingOfLine(text, line++);
+            if (!reading)
+                pasted.refusal = "Eingefügt wurde eine Tabelle mit mehreren Spalten. Bitte nur "
+                                 "die Spalte mit den Messwerten kopieren.";
+            else
+                pasted.pieces.push_back(Trimmed(*reading));
+        });
+        if (!pasted.refusal.empty()) {
+            pasted.pieces.clear();
+            return pasted;
+        }
     }
 
     // The fields from TextN down to the last.

@@ -256,6 +256,40 @@ class Page(unittest.TestCase):
                 self.element(start).send_keys(Keys.F8)
                 self.assertEqual(self.active(), "Label10")
 
+    def paste_into(self, name, text):
+        self.driver.execute_async_script(
+            "navigator.clipboard.writeText(arguments[0]).then(arguments[1])", text)
+        self.element(name).click()
+        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("v").key_up(Keys.CONTROL).perform()
+
+    def values(self):
+        return self.driver.execute_script(
+            "return [...Array(7).keys()].map(k => document.getElementById('Text' + (k + 1)).value)")
+
+    def test_pasting_several_readings_fills_the_fields_below(self):
+        before = ["a", "b", "c", "d", "e", "f", "g"]
+        self.type_values(before)
+        self.paste_into("Text2", "1,5\r\n\r\n3\r\n")
+        self.assertEqual(self.values(), ["a", "1,5", "", "3", "e", "f", "g"])
+        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("z").key_up(Keys.CONTROL).perform()
+        self.assertEqual(self.values(), before)
+        # The temperatures beside the values; then Return gives the result.
+        self.paste_into("Text1", "".join("%d\t%s\n" % (t, v) for t, v in
+                                          zip(range(-200, 1001, 200), ["1,5", "2", "3", "4", "5", "6", "7"])))
+        self.assertEqual(self.values(), ["1,5", "2", "3", "4", "5", "6", "7"])
+        self.element("Text1").send_keys(Keys.RETURN)
+        self.assertEqual(self.result(), FIVE_LINES % ("4850", "4833,33333333333"))
+        self.assertEqual(self.description(), "Ergebnis")
+        # Too many: nothing changes, a box says why.
+        self.paste_into("Text5", "1\n2\n3\n4\n")
+        self.assertEqual(self.box(), "Ab dem Feld „T = 600 °C“ ist Platz für 3 Werte; eingefügt wurden 4.")
+        self.close_box()
+        self.assertEqual(self.values(), ["1,5", "2", "3", "4", "5", "6", "7"])
+        # One cell goes in where the cursor is.
+        self.paste_into("Text7", "8\n")
+        self.assertEqual(self.values()[6], "78")
+        self.assertEqual(self.description(), OUTDATED)
+
     def test_copying_the_whole_result_and_double_clicking_a_number(self):
         self.type_values(["-1e-310", "0", "0", "0", "0", "0", "0"])
         self.element("Command1").click()

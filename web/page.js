@@ -85,10 +85,50 @@ var velmoraPage = (() => {
                 .catch(() => {});
     };
 
+    // The values a paste of several readings replaced, for one Strg+Z in the
+    // field pasted into, until the next edit.
+    let pasteUndo = null;
+    const setValue = (n, value) => {
+        field(n).value = value;
+        Module.fieldEdited();
+    };
+    const paste = (n, event) => {
+        const pasted = Module.pastedReadings(event.clipboardData.getData("text/plain"), n);
+        if (pasted === null)
+            return;
+        event.preventDefault();
+        if (pasted.refusal !== "") {
+            page.showBox(pasted.refusal, false);
+            return;
+        }
+        if (pasted.pieces.length === 1) {
+            document.execCommand("insertText", false, pasted.pieces[0]);
+            return;
+        }
+        const undo = { field: n, values: [] };
+        pasted.pieces.forEach((piece, k) => {
+            undo.values.push([n + k, field(n + k).value]);
+            setValue(n + k, piece);
+        });
+        pasteUndo = undo;
+    };
+
     const start = () => {
         button.addEventListener("click", () => Module.click());
         for (let n = 1; field(n); ++n) {
-            field(n).addEventListener("input", () => Module.fieldEdited());
+            field(n).addEventListener("input", () => {
+                pasteUndo = null;
+                Module.fieldEdited();
+            });
+            field(n).addEventListener("paste", (event) => paste(n, event));
+            field(n).addEventListener("keydown", (event) => {
+                const undoKey = event.key.toLowerCase() === "z" && (event.ctrlKey || event.metaKey) && !event.shiftKey;
+                if (!undoKey || pasteUndo === null || pasteUndo.field !== n)
+                    return;
+                event.preventDefault();
+                pasteUndo.values.forEach(([k, value]) => setValue(k, value));
+                pasteUndo = null;
+            });
             // Return in a field runs the calculation, as a form's default button.
             field(n).addEventListener("keydown", (event) => {
                 if (event.key !== "Enter" || event.ctrlKey || event.altKey || event.shiftKey || event.metaKey)

@@ -3,7 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the page's script calls: a click, an edited field, the double-click in
-// the result box, what "Über Velmora" says and how a copy is confirmed.
+// the result box, a paste, what "Über Velmora" says and how a copy is
+// confirmed.
+#include "calc/pasted_readings.h"
 #include "calc/start_calculation.h"
 #include "platform/about_text.h"
 #include "platform/announcements.h"
@@ -41,6 +43,22 @@ emscripten::val SelectionForDoubleClick(const std::u16string& text, std::size_t 
     return result;
 }
 
+// A paste into field TextN: null when it goes in as typed, else
+// {pieces: [...], refusal: "..."}.
+emscripten::val PastedReadingsFor(const std::string& text, int field) {
+    const std::optional<PastedReadings> pasted =
+        SplitPastedReadings(text, field, Form().FieldCaption(field));
+    if (!pasted)
+        return emscripten::val::null();
+    emscripten::val pieces = emscripten::val::array();
+    for (const std::string& piece : pasted->pieces)
+        pieces.call<void>("push", piece);
+    emscripten::val result = emscripten::val::object();
+    result.set("pieces", pieces);
+    result.set("refusal", pasted->refusal);
+    return result;
+}
+
 std::string About() {
     return AboutText(VELMORA_VERSION);
 }
@@ -56,6 +74,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("copiedAnnouncement", &CopiedText);
     emscripten::function("click", &Click);
     emscripten::function("fieldEdited", &FieldEdited);
+    emscripten::function("pastedReadings", &PastedReadingsFor);
     emscripten::function("selectionForDoubleClick", &SelectionForDoubleClick);
 }
 
