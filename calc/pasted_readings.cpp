@@ -13,8 +13,6 @@ namespace velmora {
 
 namespace {
 
-constexpr double LowestNode = -200.0; // the temperature of Text1
-
 // Calls each(piece) for every piece of text between separators, the empty
 // ones included.
 template <typename Each>
@@ -66,7 +64,7 @@ std::optional<std::string_view> ReadingOfLine(std::string_view line, int field) 
     const std::string_view second = line.substr(split + 1);
     const NumberReading node = ReadNumber(line.substr(0, split));
     if (second.find_first_of(Cells) != std::string_view::npos || !node.value ||
-        *node.value != LowestNode + StepWidth * static_cast<double>(field - 1))
+        *node.value != FirstNode + StepWidth * static_cast<double>(field - 1))
         return std::nullopt;
     return second;
 }

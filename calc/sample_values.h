@@ -13,6 +13,7 @@ namespace velmora {
 
 // Spacing of the nodes -200, 0, 200, ... 1000 °C.
 inline constexpr double StepWidth = 200.0;
+inline constexpr double FirstNode = -200.0; // the temperature of Text1
 
 // The seven measured values, entry k taken at -200 + 200*k °C. Zero on
 // creation; every access is bounds-checked.

@@ -19,16 +19,31 @@ std::string_view Trimmed(std::string_view line) {
 
 } // namespace
 
-std::string ResultAnnouncement(std::string_view caption) {
-    std::string spoken;
+std::vector<std::string> ResultLines(std::string_view caption) {
+    std::vector<std::string> lines;
+    bool newParagraph = true;
     while (!caption.empty()) {
         const std::size_t end = caption.find('\n');
         const std::string_view line = Trimmed(caption.substr(0, end));
         caption = end == std::string_view::npos ? std::string_view() : caption.substr(end + 1);
-        if (line.empty())
-            continue;
+        if (line.empty()) {
+            newParagraph = true;
+        } else if (newParagraph) {
+            lines.emplace_back(line);
+            newParagraph = false;
+        } else {
+            lines.back() += ' ';
+            lines.back() += line;
+        }
+    }
+    return lines;
+}
+
+std::string ResultAnnouncement(std::string_view caption) {
+    std::string spoken;
+    for (const std::string& line : ResultLines(caption)) {
         if (!spoken.empty())
-            spoken += spoken.back() == ':' ? " " : "; ";
+            spoken += "; ";
         spoken += line;
     }
     return spoken;
@@ -40,6 +55,14 @@ std::string_view OutdatedAnnouncement() {
 
 std::string_view CopiedAnnouncement() {
     return "Ergebnis kopiert.";
+}
+
+std::string_view FigureCopiedAnnouncement() {
+    return "Abbildung kopiert.";
+}
+
+std::string_view TableCopiedAnnouncement() {
+    return "Werte und Ergebnis kopiert.";
 }
 
 } // namespace velmora

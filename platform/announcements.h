@@ -6,10 +6,15 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
 // What screen readers are told without the focus moving, in every front end.
+
+// The caption's results, one line each: every paragraph's lines trimmed and
+// joined by a blank, "Ergebnis nach der Trapezregel: F = 4850".
+[[nodiscard]] std::vector<std::string> ResultLines(std::string_view caption);
 
 // A new result, as one utterance: the caption's lines without their breaks,
 // each result closed by a semicolon, never by a full stop, which a German
@@ -21,5 +26,9 @@ namespace velmora {
 
 // The whole result went to the clipboard.
 [[nodiscard]] std::string_view CopiedAnnouncement();
+
+// The figure, or the table of values and results, went to the clipboard.
+[[nodiscard]] std::string_view FigureCopiedAnnouncement();
+[[nodiscard]] std::string_view TableCopiedAnnouncement();
 
 } // namespace velmora

@@ -8,6 +8,7 @@
 #include "platform/number_reader.h"
 #include "platform/runtime_error.h"
 
+#include <cstddef>
 #include <utility>
 
 namespace velmora {
@@ -21,6 +22,11 @@ std::string ControlAccess::FieldText(int field) {
     std::optional<std::string> text = ReadFieldText(field);
     if (!text)
         RaisePropertyAccessError("Text" + std::to_string(field), "Text");
+    if (field >= 1) {
+        if (m_textsRead.size() < static_cast<std::size_t>(field))
+            m_textsRead.resize(static_cast<std::size_t>(field));
+        m_textsRead[static_cast<std::size_t>(field) - 1] = *text;
+    }
     return std::move(*text);
 }
 
@@ -30,6 +36,7 @@ void ControlAccess::SetResultCaption(std::string_view caption) {
     m_captionSet = true;
     m_resultShown = !caption.empty();
     m_resultCurrent = true;
+    m_result = {m_textsRead, std::string(caption), true};
     ShowResultCurrent(true);
     m_outcome = m_resultShown ? ResultAnnouncement(caption) : std::string();
 }
@@ -47,6 +54,7 @@ void ControlAccess::BeginCommand() {
     m_messageBoxShown = false;
     m_inClick = true;
     m_outcome.clear();
+    m_textsRead.clear();
 }
 
 void ControlAccess::EndCommand() {
@@ -69,11 +77,18 @@ void ControlAccess::MarkResultOutdated() {
     if (!m_resultShown || !m_resultCurrent)
         return;
     m_resultCurrent = false;
+    m_result.current = false;
     ShowResultCurrent(false);
     if (m_inClick)
         m_outcome = OutdatedAnnouncement();
     else
         Announce(OutdatedAnnouncement());
+}
+
+std::optional<ResultOnDisplay> ControlAccess::ResultShown() const {
+    if (!m_resultShown)
+        return std::nullopt;
+    return m_result;
 }
 
 } // namespace velmora

@@ -7,8 +7,18 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
+
+// The result on display, as a figure or a table draws it: the texts of the
+// fields it was calculated from (Text1 first), its caption, and whether it
+// still belongs to the values in the fields.
+struct ResultOnDisplay {
+    std::vector<std::string> fieldTexts;
+    std::string caption;
+    bool current = true;
+};
 
 // What screen readers call the result box: "Ergebnis", and while the result
 // belongs to other values than those in the fields, "Ergebnis (gehört nicht
@@ -65,6 +75,8 @@ public:
     // when it is already outdated. Screen readers hear it at once, or, in a
     // click, after its boxes.
     void MarkResultOutdated();
+    // The result on display, or std::nullopt while no result is shown.
+    [[nodiscard]] std::optional<ResultOnDisplay> ResultShown() const;
 
     // The caption beside field TextN ("T = 0 °C"), and putting the keyboard
     // focus on that field with its whole text selected, ready to be typed
@@ -94,7 +106,9 @@ private:
     bool m_resultShown = false; // a non-empty caption is on display
     bool m_resultCurrent = false;
     bool m_inClick = false;
-    std::string m_outcome; // what AnnounceOutcome says
+    std::string m_outcome;                // what AnnounceOutcome says
+    std::vector<std::string> m_textsRead; // by this command, Text1 first
+    ResultOnDisplay m_result;             // valid while m_resultShown
 };
 
 } // namespace velmora

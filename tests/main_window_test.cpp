@@ -727,7 +727,10 @@ void MainWindowTest::theResultBoxOffersCopyAndSelectAllOnRightClick() {
     QVERIFY(menu != nullptr);
     QCOMPARE(entries(*menu),
              QStringList({"Kopieren [Strg+C] (aus)", "Alles auswählen [Strg+A] (aus)", "",
-                          "Ergebnis kopieren [Strg+Umschalt+C] (aus)", "", "Über Velmora [F1]"}));
+                          "Ergebnis kopieren [Strg+Umschalt+C] (aus)",
+                          "Werte und Ergebnis kopieren [Strg+Umschalt+T] (aus)",
+                          "Abbildung kopieren [Strg+Umschalt+B] (aus)", "Verlauf anzeigen [F9]", "",
+                          "Über Velmora [F1]"}));
     menu->close();
 
     type({"1", "1", "1", "1", "1", "1", "1"});
@@ -736,17 +739,21 @@ void MainWindowTest::theResultBoxOffersCopyAndSelectAllOnRightClick() {
     menu = openMenu();
     QVERIFY(menu != nullptr);
     QCOMPARE(menu->pos(), label->mapToGlobal(QPoint(5, 5)));
-    QCOMPARE(entries(*menu),
-             QStringList({"Kopieren [Strg+C] (aus)", "Alles auswählen [Strg+A]", "",
-                          "Ergebnis kopieren [Strg+Umschalt+C]", "", "Über Velmora [F1]"}));
+    QCOMPARE(entries(*menu), QStringList({"Kopieren [Strg+C] (aus)", "Alles auswählen [Strg+A]", "",
+                                          "Ergebnis kopieren [Strg+Umschalt+C]",
+                                          "Werte und Ergebnis kopieren [Strg+Umschalt+T]",
+                                          "Abbildung kopieren [Strg+Umschalt+B]",
+                                          "Verlauf anzeigen [F9]", "", "Über Velmora [F1]"}));
     menu->actions().at(1)->trigger();
     menu->close();
 
     menu = openMenu();
     QVERIFY(menu != nullptr);
-    QCOMPARE(entries(*menu),
-             QStringList({"Kopieren [Strg+C]", "Alles auswählen [Strg+A]", "",
-                          "Ergebnis kopieren [Strg+Umschalt+C]", "", "Über Velmora [F1]"}));
+    QCOMPARE(entries(*menu), QStringList({"Kopieren [Strg+C]", "Alles auswählen [Strg+A]", "",
+                                          "Ergebnis kopieren [Strg+Umschalt+C]",
+                                          "Werte und Ergebnis kopieren [Strg+Umschalt+T]",
+                                          "Abbildung kopieren [Strg+Umschalt+B]",
+                                          "Verlauf anzeigen [F9]", "", "Über Velmora [F1]"}));
     QApplication::clipboard()->clear();
     menu->actions().at(0)->trigger();
     menu->close();

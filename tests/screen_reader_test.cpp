@@ -105,6 +105,9 @@ void ScreenReaderTest::everyChangeIsSaidOnceAfterItsBox_data() {
         QStringLiteral("Das Ergebnis gehört nicht mehr zu den aktuellen Werten.");
     QTest::newRow("a result") << "" << QStringList{result};
     QTest::newRow("Strg+Umschalt+C") << "copy" << QStringList{result, "Ergebnis kopiert."};
+    QTest::newRow("Strg+Umschalt+B") << "figure" << QStringList{result, "Abbildung kopiert."};
+    QTest::newRow("Strg+Umschalt+T")
+        << "table" << QStringList{result, "Werte und Ergebnis kopiert."};
     QTest::newRow("two keystrokes in a field") << "edit" << QStringList{result, outdated};
     QTest::newRow("bad text in Text3, then a click, then the box closed")
         << "bad" << QStringList{result, outdated};
@@ -116,8 +119,10 @@ void ScreenReaderTest::everyChangeIsSaidOnceAfterItsBox() {
 
     type({"1,5", "2", "3", "4", "5", "6", "7"});
     QTest::keyClick(field(7), Qt::Key_Return);
-    if (keys == "copy")
-        QTest::keyClick(field(2), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QMap<QString, Qt::Key> copyKeys{
+        {"copy", Qt::Key_C}, {"figure", Qt::Key_B}, {"table", Qt::Key_T}};
+    if (copyKeys.contains(keys))
+        QTest::keyClick(field(2), copyKeys[keys], Qt::ControlModifier | Qt::ShiftModifier);
     if (keys == "edit")
         QTest::keyClicks(field(2), QStringLiteral("99"));
     if (keys == "bad") {

@@ -12,6 +12,8 @@
 #include "qt_runtime/command_dispatch.h"
 #include "qt_runtime/message_box.h"
 #include "ui/about_velmora.h"
+#include "ui/figure_dialog.h"
+#include "ui/figure_painter.h"
 #include "ui_form1.h"
 
 #include <QAction>
@@ -21,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -143,6 +146,23 @@ Form1::Form1(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::Form1
             [this] { m_ui->Label10->setFocus(Qt::ShortcutFocusReason); });
     addAction(toResult);
 
+    // The figure "Verlauf" and the copies for a report. The figure opens
+    // before the first result too, and says how to get one.
+    m_showFigure = new QAction(QStringLiteral("Verlauf an&zeigen"), this);
+    m_showFigure->setShortcut(QKeySequence(Qt::Key_F9));
+    connect(m_showFigure, &QAction::triggered, this, &Form1::ShowFigure);
+    addAction(m_showFigure);
+    m_copyFigure = new QAction(QStringLiteral("A&bbildung kopieren"), this);
+    m_copyFigure->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
+    m_copyFigure->setEnabled(false);
+    connect(m_copyFigure, &QAction::triggered, this, &Form1::CopyFigure);
+    addAction(m_copyFigure);
+    m_copyTable = new QAction(QStringLiteral("&Werte und Ergebnis kopieren"), this);
+    m_copyTable->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    m_copyTable->setEnabled(false);
+    connect(m_copyTable, &QAction::triggered, this, &Form1::CopyTable);
+    addAction(m_copyTable);
+
     // Screen readers hear results, copies and an outdated result through it.
     m_announcer = new Announcer(this);
     m_heading.setSingleShot(true);
@@ -254,7 +274,8 @@ std::optional<std::string> Form1::ReadFieldText(int field) {
 
 bool Form1::WriteResultCaption(std::string_view caption) {
     m_ui->Label10->setText(FromUtf8(caption));
-    m_copyResult->setEnabled(!caption.empty());
+    for (QAction* copy : {m_copyResult, m_copyFigure, m_copyTable})
+        copy->setEnabled(!caption.empty());
     return true;
 }
 
@@ -278,6 +299,40 @@ void Form1::ShowResultCurrent(bool current) {
         label->setPalette(QPalette()); // the window's colours again
     }
     label->setAccessibleDescription(FromUtf8(ResultDescription(!m_resultOutdated)));
+    // The figure shows what the result box shows.
+    if (m_figure != nullptr)
+        m_figure->ShowFigure(MakeFigureGeometry(ResultShown()));
+}
+
+// The figure belongs to the window and goes with it.
+void Form1::closeEvent(QCloseEvent* event) {
+    if (m_figure != nullptr)
+        m_figure->close();
+    QWidget::closeEvent(event);
+}
+
+void Form1::ShowFigure() {
+    if (m_figure == nullptr) {
+        m_figure = new FigureDialog(this, m_copyFigure, m_copyTable);
+        m_figure->ShowFigure(MakeFigureGeometry(ResultShown()));
+    }
+    m_figure->show();
+    m_figure->raise();
+    m_figure->activateWindow();
+}
+
+void Form1::CopyFigure() {
+    if (std::unique_ptr<QMimeData> data = FigureMimeData(MakeFigureGeometry(ResultShown()))) {
+        QGuiApplication::clipboard()->setMimeData(data.release());
+        Announce(FigureCopiedAnnouncement());
+    }
+}
+
+void Form1::CopyTable() {
+    if (std::unique_ptr<QMimeData> data = TableMimeData(MakeFigureGeometry(ResultShown()))) {
+        QGuiApplication::clipboard()->setMimeData(data.release());
+        Announce(TableCopiedAnnouncement());
+    }
 }
 
 // The frame is drawn in the text colour; an outdated result keeps the
@@ -440,7 +495,7 @@ void Form1::ShowResultMenu(const QPoint& position) {
     selectAll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     selectAll->setEnabled(!label->text().isEmpty());
     menu->addSeparator();
-    menu->addAction(m_copyResult);
+    menu->addActions({m_copyResult, m_copyTable, m_copyFigure, m_showFigure});
     menu->addSeparator();
     menu->addAction(m_about);
     menu->popup(label->mapToGlobal(position));
@@ -449,7 +504,7 @@ void Form1::ShowResultMenu(const QPoint& position) {
 void Form1::ShowWindowMenu(const QPoint& position) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(m_copyResult);
+    menu->addActions({m_copyResult, m_copyTable, m_copyFigure, m_showFigure});
     menu->addAction(m_about);
     menu->popup(mapToGlobal(position));
 }

@@ -20,6 +20,7 @@ class QLineEdit;
 namespace velmora {
 
 class Announcer;
+class FigureDialog;
 
 namespace Ui {
 class Form1;
@@ -46,6 +47,7 @@ protected:
     void ShowResultCurrent(bool current) override;
     void Announce(std::string_view text) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // One input row: the field TextN and the caption beside it.
@@ -64,6 +66,9 @@ private:
     void SelectWholeNumber();
     void ShareSelection();
     void CopyResult();
+    void ShowFigure();
+    void CopyFigure();
+    void CopyTable();
     void DrawCurrentBorder();
     void ShowWindowMenu(const QPoint& position);
 
@@ -71,6 +76,10 @@ private:
     std::array<Row, SampleValues::Count> m_rows{};
     QAction* m_copyResult = nullptr;
     QAction* m_about = nullptr;
+    QAction* m_showFigure = nullptr;
+    QAction* m_copyFigure = nullptr;
+    QAction* m_copyTable = nullptr;
+    FigureDialog* m_figure = nullptr; // made when first opened
     Announcer* m_announcer = nullptr;
     bool m_resultOutdated = false;
     // The fields the last paste of several readings changed, the one pasted

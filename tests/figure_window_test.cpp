@@ -1,0 +1,285 @@
+// SPDX-FileCopyrightText: 2026 Velmora-Projekt
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The figure "Verlauf" in the window, and the copies for a report: how they
+// open, what they show and what reaches the clipboard. The figure itself is
+// tested without Qt (figure_test).
+#include "testing/box_closer.h"
+#include "ui/figure_dialog.h"
+#include "ui/form1.h"
+#include "ui/velmora_startup.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QXmlStreamReader>
+#include <QtTest>
+#include <memory>
+
+class FigureWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void theFigureOpensByKeyAndMenuAndBelongsToTheWindow_data();
+    void theFigureOpensByKeyAndMenuAndBelongsToTheWindow();
+    void theFigureFollowsTheResult();
+    void copiesReachTheClipboardInEveryFormat_data();
+    void copiesReachTheClipboardInEveryFormat();
+    void nothingIsCopiedBeforeTheFirstResult();
+    void noTwoEntriesOfAMenuShareAKey();
+    void theFigureIsLightOrDarkWithTheWindow();
+
+private:
+    QLineEdit* field(int number) const {
+        return m_form->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(number));
+    }
+    QLabel* result() const { return m_form->findChild<QLabel*>(QStringLiteral("Label10")); }
+    velmora::FigureDialog* figure() const { return m_form->findChild<velmora::FigureDialog*>(); }
+    QString described() const {
+        return figure()->findChild<velmora::FigureView*>()->accessibleDescription();
+    }
+    void calculate(const QStringList& values) {
+        for (int k = 0; k < values.size(); ++k)
+            field(k + 1)->setText(values[k]);
+        QTest::keyClick(field(1), Qt::Key_Return);
+    }
+    // The menu a right click on `widget` opens, once it is up.
+    QMenu* menuOf(QWidget* widget) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                widget->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(widget, &event);
+        QMenu* menu = nullptr;
+        const bool up = QTest::qWaitFor([&] {
+            menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            return menu != nullptr;
+        });
+        return up ? menu : nullptr;
+    }
+
+    BoxCloser m_boxes;
+    std::unique_ptr<velmora::Form1> m_form;
+};
+
+void FigureWindowTest::initTestCase() {
+    velmora::ConfigureApplication(velmora::VelmoraStartupRecord());
+    qApp->installEventFilter(&m_boxes);
+}
+
+void FigureWindowTest::init() {
+    m_form = std::make_unique<velmora::Form1>();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QGuiApplication::clipboard()->clear();
+}
+
+void FigureWindowTest::cleanup() {
+    if (QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+        menu->close();
+    m_form.reset();
+    QVERIFY2(m_boxes.seen.isEmpty(), "a box nobody expected");
+}
+
+void FigureWindowTest::theFigureOpensByKeyAndMenuAndBelongsToTheWindow_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("F9") << "F9";
+    QTest::newRow("the result box's menu") << "result menu";
+    QTest::newRow("the window's menu") << "window menu";
+}
+
+void FigureWindowTest::theFigureOpensByKeyAndMenuAndBelongsToTheWindow() {
+    QFETCH(QString, way);
+    // It costs nothing until it is opened.
+    QVERIFY(figure() == nullptr);
+    if (way == "F9") {
+        QTest::keyClick(field(3), Qt::Key_F9);
+    } else {
+        QMenu* menu = menuOf(way == "result menu" ? static_cast<QWidget*>(result()) : m_form.get());
+        QVERIFY(menu != nullptr);
+        QAction* show = nullptr;
+        for (QAction* action : menu->actions())
+            if (action->text() == "Verlauf an&zeigen")
+                show = action;
+        QVERIFY(show != nullptr);
+        menu->close();
+        show->trigger();
+    }
+    QVERIFY(figure() != nullptr);
+    QTRY_VERIFY(figure()->isVisible());
+    QCOMPARE(figure()->windowTitle(), QString("Verlauf"));
+    QCOMPARE(figure()->parentWidget(), m_form.get());
+    QVERIFY(!figure()->isModal()); // the fields stay at hand
+    QCOMPARE(described(),
+             QString("Noch kein Ergebnis: Werte eingeben und „Starte Berechnung“ drücken."));
+
+    // It closes with the window, so it never keeps the program running.
+    m_form->close();
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        QVERIFY2(!window->isVisible(), qPrintable(window->windowTitle()));
+    QPointer<velmora::FigureDialog> dialog = figure();
+    m_form.reset();
+    QVERIFY(dialog.isNull());
+}
+
+void FigureWindowTest::theFigureFollowsTheResult() {
+    QTest::keyClick(field(1), Qt::Key_F9);
+    QTRY_VERIFY(figure() != nullptr && figure()->isVisible());
+    calculate({"1,5", "2", "3", "4", "5", "6", "7"});
+    QCOMPARE(described(), QString("Messwerte über T: -200 °C: 1,5; 0 °C: 2; 200 °C: 3; 400 °C: 4; "
+                                  "600 °C: 5; 800 °C: 6; 1000 °C: 7; "
+                                  "Ergebnis nach der Trapezregel: F = 4850; "
+                                  "Ergebnis nach der Simpson-Regel: F = 4833,33333333333"));
+    // Outdated exactly when the result is.
+    field(4)->setText("9");
+    QVERIFY(described().endsWith("; Das Ergebnis gehört nicht mehr zu den aktuellen Werten."));
+    QVERIFY(described().contains("400 °C: 4;"));
+    calculate({"1,5", "2", "3", "4", "5", "6", "8"});
+    QVERIFY(described().endsWith("Simpson-Regel: F = 4900"));
+    // A click without a result leaves the last result's values, outdated.
+    field(2)->setText("abc");
+    QTest::keyClick(field(1), Qt::Key_Return);
+    QTRY_COMPARE(m_boxes.seen.size(), 1);
+    m_boxes.seen.clear();
+    QVERIFY(described().contains("0 °C: 2;"));
+    QVERIFY(described().endsWith("; Das Ergebnis gehört nicht mehr zu den aktuellen Werten."));
+}
+
+void FigureWindowTest::copiesReachTheClipboardInEveryFormat_data() {
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("what");
+    QTest::newRow("Strg+Umschalt+B, the figure unopened") << "keys"
+                                                          << "figure";
+    QTest::newRow("the figure's button") << "button"
+                                         << "figure";
+    QTest::newRow("Strg+Umschalt+T") << "keys"
+                                     << "table";
+    QTest::newRow("the table's button") << "button"
+                                        << "table";
+    QTest::newRow("the result box's menu, the table") << "menu"
+                                                      << "table";
+}
+
+void FigureWindowTest::copiesReachTheClipboardInEveryFormat() {
+    QFETCH(QString, way);
+    QFETCH(QString, what);
+    calculate({"0,1", "1,2", "4,5", "9", "16,1", "25", "36"});
+    const QString name = what == "figure" ? "A&bbildung kopieren" : "&Werte und Ergebnis kopieren";
+    if (way == "keys") {
+        QTest::keyClick(field(2), what == "figure" ? Qt::Key_B : Qt::Key_T,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(figure() == nullptr); // without opening the figure
+    } else if (way == "button") {
+        QTest::keyClick(field(1), Qt::Key_F9);
+        QTRY_VERIFY(figure() != nullptr && figure()->isVisible());
+        QPushButton* button = nullptr;
+        for (QPushButton* candidate : figure()->findChildren<QPushButton*>())
+            if (candidate->text() == name)
+                button = candidate;
+        QVERIFY(button != nullptr);
+        button->click();
+    } else {
+        QMenu* menu = menuOf(result());
+        QVERIFY(menu != nullptr);
+        for (QAction* action : menu->actions())
+            if (action->text() == name)
+                action->trigger();
+        menu->close();
+    }
+
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data != nullptr);
+    if (what == "figure") {
+        const auto image = qvariant_cast<QImage>(data->imageData());
+        QCOMPARE(image.size(), QSize(1280, 800));
+        QCOMPARE(image.pixelColor(2, 2), QColor(Qt::white)); // ready for a document
+        QXmlStreamReader svg(data->data("image/svg+xml"));
+        int curves = 0;
+        while (!svg.atEnd())
+            if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == u"path")
+                curves += int(svg.attributes().value("d").count('Q'));
+        QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+        QCOMPARE(curves, 3);
+    } else {
+        const QStringList rows = data->text().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 10);
+        QCOMPARE(rows[1], QString("-200\t0,1"));
+        QCOMPARE(rows[9], QString("Ergebnis nach der Simpson-Regel\t14540"));
+        QVERIFY(data->html().startsWith("<table>"));
+    }
+}
+
+void FigureWindowTest::nothingIsCopiedBeforeTheFirstResult() {
+    QGuiApplication::clipboard()->setText("vorher");
+    for (const Qt::Key key : {Qt::Key_B, Qt::Key_T, Qt::Key_C})
+        QTest::keyClick(field(2), key, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("vorher"));
+}
+
+// Alt with an entry's key chooses it; two entries with one key would only
+// move between them.
+void FigureWindowTest::noTwoEntriesOfAMenuShareAKey() {
+    calculate({"1", "2", "3", "4", "5", "6", "7"});
+    result()->setSelection(0, 3);
+    QTest::keyClick(field(1), Qt::Key_F9);
+    QTRY_VERIFY(figure() != nullptr && figure()->isVisible());
+    QList<QList<QString>> menus;
+    for (QWidget* owner : {static_cast<QWidget*>(result()), static_cast<QWidget*>(m_form.get())}) {
+        QMenu* menu = menuOf(owner);
+        QVERIFY(menu != nullptr);
+        QStringList texts;
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator())
+                texts << action->text();
+        menu->close();
+        menus << texts;
+    }
+    QStringList buttons;
+    for (const QPushButton* button : figure()->findChildren<QPushButton*>())
+        buttons << button->text();
+    menus << buttons;
+    for (const QStringList& texts : menus) {
+        QSet<QChar> keys;
+        for (const QString& text : texts) {
+            const qsizetype amp = text.indexOf('&');
+            QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text + " has no key"));
+            const QChar key = text[amp + 1].toLower();
+            QVERIFY2(!keys.contains(key), qPrintable(texts.join(", ")));
+            keys << key;
+        }
+    }
+}
+
+void FigureWindowTest::theFigureIsLightOrDarkWithTheWindow() {
+    calculate({"1", "2", "3", "4", "5", "6", "7"});
+    for (const bool dark : {false, true}) {
+        QPalette palette = QApplication::palette();
+        if (dark) {
+            palette.setColor(QPalette::Base, QColor(30, 30, 30));
+            palette.setColor(QPalette::Text, QColor(230, 230, 230));
+        }
+        QTest::keyClick(field(1), Qt::Key_F9);
+        QTRY_VERIFY(figure() != nullptr && figure()->isVisible());
+        auto* view = figure()->findChild<velmora::FigureView*>();
+        view->setPalette(palette);
+        const QImage shot = view->grab().toImage();
+        // The background is the box's; the figure's texts read on it.
+        QCOMPARE(shot.pixelColor(1, shot.height() - 2), palette.color(QPalette::Base));
+        int textPixels = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                textPixels += shot.pixelColor(x, y) == palette.color(QPalette::Text) ? 1 : 0;
+        QVERIFY(textPixels > 100);
+    }
+}
+
+QTEST_MAIN(FigureWindowTest)
+#include "figure_window_test.moc"

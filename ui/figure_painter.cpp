@@ -1,0 +1,137 @@
+// SPDX-FileCopyrightText: 2026 Velmora-Projekt
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/figure_painter.h"
+
+#include "figure/figure_svg.h"
+#include "figure/result_table.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace velmora {
+
+namespace {
+
+Rgb RgbOf(const QColor& colour) {
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
+QColor QColorOf(Ink ink, const FigurePalette& palette) {
+    const InkColour colour = ColourOf(ink, palette);
+    QColor result(colour.rgb.red, colour.rgb.green, colour.rgb.blue);
+    result.setAlphaF(static_cast<float>(colour.opacity));
+    return result;
+}
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Twice the pixels of the figure's size: sharp in a document at any zoom a
+// report is read at.
+constexpr qreal CopyScale = 2;
+
+} // namespace
+
+FigurePalette FigurePaletteOf(const QPalette& palette) {
+    return {RgbOf(palette.color(QPalette::Text)), RgbOf(palette.color(QPalette::Base)),
+            RgbOf(palette.color(QPalette::Highlight))};
+}
+
+FigurePalette DocumentPalette() {
+    return {{0, 0, 0}, {255, 255, 255}, {0, 90, 180}};
+}
+
+void PaintFigure(QPainter& painter, const FigureDrawing& drawing, const FigurePalette& palette) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(
+        QRectF(0, 0, drawing.width, drawing.height),
+        QColor(palette.background.red, palette.background.green, palette.background.blue));
+    for (const FigureShape& shape : drawing.shapes) {
+        QPainterPath path;
+        for (const PathStep& step : shape.path) {
+            switch (step.command) {
+            case 'M':
+                path.moveTo(step.x, step.y);
+                break;
+            case 'L':
+                path.lineTo(step.x, step.y);
+                break;
+            case 'Q':
+                path.quadTo(step.cx, step.cy, step.x, step.y);
+                break;
+            default:
+                path.closeSubpath();
+            }
+        }
+        if (shape.filled) {
+            painter.fillPath(path, QColorOf(shape.fill, palette));
+        } else {
+            QPen pen(QColorOf(shape.stroke, palette), shape.lineWidth);
+            if (shape.dashed)
+                pen.setDashPattern({6 / shape.lineWidth, 4 / shape.lineWidth});
+            painter.strokePath(path, pen);
+        }
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColorOf(Ink::Text, palette));
+    for (const FigureDot& dot : drawing.dots)
+        painter.drawEllipse(QPointF(dot.x, dot.y), dot.radius, dot.radius);
+
+    QFont font = painter.font();
+    font.setFamily(QStringLiteral("sans-serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(static_cast<int>(FigureFontPixels));
+    painter.setPen(QColorOf(Ink::Text, palette));
+    for (const FigureText& text : drawing.texts) {
+        font.setItalic(text.italic);
+        painter.setFont(font);
+        const QString shown = FromUtf8(text.text);
+        const qreal width = QFontMetricsF(font).horizontalAdvance(shown);
+        const qreal left = text.anchor == Anchor::Start    ? text.x
+                           : text.anchor == Anchor::Middle ? text.x - width / 2
+                                                           : text.x - width;
+        painter.drawText(QPointF(left, text.y), shown);
+    }
+    painter.restore();
+}
+
+std::unique_ptr<QMimeData> FigureMimeData(const FigureGeometry& figure) {
+    if (!figure.hint.empty())
+        return {};
+    const FigureDrawing drawing = DrawFigure(figure, FigureWidth, FigureHeight);
+    const FigurePalette palette = DocumentPalette();
+    QImage image(QSize(static_cast<int>(FigureWidth * CopyScale),
+                       static_cast<int>(FigureHeight * CopyScale)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(CopyScale);
+    {
+        QPainter painter(&image);
+        PaintFigure(painter, drawing, palette);
+    }
+    auto data = std::make_unique<QMimeData>();
+    data->setImageData(image);
+    const std::string svg = FigureSvg(drawing, palette);
+    data->setData(QStringLiteral("image/svg+xml"),
+                  QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
+    return data;
+}
+
+std::unique_ptr<QMimeData> TableMimeData(const FigureGeometry& figure) {
+    const TableRows rows = ResultTable(figure);
+    if (rows.empty())
+        return {};
+    auto data = std::make_unique<QMimeData>();
+    data->setText(FromUtf8(TabSeparated(rows)));
+    data->setHtml(FromUtf8(HtmlTable(rows)));
+    return data;
+}
+
+} // namespace velmora
