@@ -50,6 +50,10 @@ FigureShape Line(double x1, double y1, double x2, double y2, Ink ink, double wid
 
 } // namespace
 
+FigurePalette DocumentPalette() {
+    return {{0, 0, 0}, {255, 255, 255}, {0, 90, 180}};
+}
+
 InkColour ColourOf(Ink ink, const FigurePalette& palette) {
     switch (ink) {
     case Ink::Grid:

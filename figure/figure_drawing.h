@@ -33,6 +33,9 @@ struct FigurePalette {
     Rgb text, background, accent;
 };
 
+// Dark on white, whatever the screen shows: a copy goes into a document.
+[[nodiscard]] FigurePalette DocumentPalette();
+
 struct InkColour {
     Rgb rgb;
     double opacity = 1;

@@ -290,6 +290,77 @@ class Page(unittest.TestCase):
         self.assertEqual(self.values()[6], "78")
         self.assertEqual(self.description(), OUTDATED)
 
+    def figure(self):
+        """The figure's curves, texts and text alternative, as the page shows it."""
+        return self.driver.execute_script(
+            "const svg = document.querySelector('#Figure svg');"
+            "return {curves: [...svg.querySelectorAll('path')].map(p => p.getAttribute('d'))"
+            "                 .join(' ').split('Q').length - 1,"
+            "        texts: [...svg.querySelectorAll('text')].map(t => t.textContent),"
+            "        italic: [...svg.querySelectorAll('text[font-style=italic]')].map(t => t.textContent),"
+            "        desc: svg.querySelector('desc').textContent,"
+            "        copyable: !document.getElementById('CopyFigure').disabled}")
+
+    def alt_shift(self, key):
+        ActionChains(self.driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys(key) \
+            .key_up(Keys.SHIFT).key_up(Keys.ALT).perform()
+
+    def test_the_figure_below_the_form_and_its_copies(self):
+        hint = "Noch kein Ergebnis: Werte eingeben und „Starte Berechnung“ drücken."
+        figure = self.figure()
+        self.assertEqual((figure["texts"], figure["desc"], figure["copyable"]), ([hint], hint, False))
+        self.type_values(["0,1", "1,2", "4,5", "9", "16,1", "25", "36"])
+        self.element("Text7").send_keys(Keys.RETURN)
+        figure = self.figure()
+        self.assertEqual(figure["curves"], 3)
+        self.assertIn("Ergebnis nach der Trapezregel: F = 14770", figure["texts"])
+        self.assertIn("Ergebnis nach der Simpson-Regel: F = 14540", figure["texts"])
+        self.assertIn("T in °C", figure["texts"])
+        self.assertTrue(figure["desc"].startswith("Messwerte über T: -200 °C: 0,1; 0 °C: 1,2;"))
+        self.assertEqual(figure["italic"], [])
+        self.assertTrue(figure["copyable"])
+
+        # The table and the figure by their keys, each confirmed (once the
+        # result has been said).
+        self.driver.execute_script("return new Promise(r => setTimeout(r, 200))")
+        self.driver.execute_script("window.heard = [];"
+            "new MutationObserver(() => { const t = document.getElementById('Announcer').textContent;"
+            "  if (t !== '') window.heard.push(t); })"
+            ".observe(document.getElementById('Announcer'), {childList: true, characterData: true,"
+            " subtree: true});")
+        self.alt_shift("t")
+        WebDriverWait(self.driver, 5).until(lambda d: self.heard())
+        table = self.driver.execute_async_script(
+            "navigator.clipboard.readText().then(arguments[0], () => arguments[0](null))")
+        self.assertEqual(table.split("\n")[:2], ["T in °C\tMesswert", "-200\t0,1"])
+        self.assertEqual(table.split("\n")[8:], ["Ergebnis nach der Trapezregel\t14770",
+                                                 "Ergebnis nach der Simpson-Regel\t14540", ""])
+        self.alt_shift("b")
+        WebDriverWait(self.driver, 5).until(lambda d: len(self.heard()) >= 2)
+        self.assertEqual(self.heard(), ["Werte und Ergebnis kopiert.", "Abbildung kopiert."])
+        copied = self.driver.execute_async_script(
+            "const done = arguments[0];"
+            "navigator.clipboard.read().then(async (items) => {"
+            "  const png = await items[0].getType('image/png');"
+            "  const image = await createImageBitmap(png);"
+            "  let svg = null;"
+            "  if (items[0].types.includes('image/svg+xml')) {"
+            "    const text = await (await items[0].getType('image/svg+xml')).text();"
+            "    const parsed = new DOMParser().parseFromString(text, 'image/svg+xml');"
+            "    svg = parsed.querySelector('parsererror') ? 'broken' : parsed.querySelectorAll('circle').length;"
+            "  }"
+            "  done([image.width, image.height, svg]);"
+            "}, (error) => done(String(error)))")
+        self.assertEqual(copied[:2], [1280, 800])
+        self.assertIn(copied[2], (None, 7), "the SVG, where the browser takes it, parses")
+
+        # Outdated exactly when the result is; F9 reaches the figure.
+        self.element("Text4").send_keys("9")
+        self.assertEqual(self.figure()["italic"][-1],
+                         "Das Ergebnis gehört nicht mehr zu den aktuellen Werten.")
+        self.element("Text4").send_keys(Keys.F9)
+        self.assertEqual(self.active(), "Figure")
+
     def test_copying_the_whole_result_and_double_clicking_a_number(self):
         self.type_values(["-1e-310", "0", "0", "0", "0", "0", "0"])
         self.element("Command1").click()
@@ -434,6 +505,12 @@ class NarrowScreen(unittest.TestCase):
                 " document.documentElement.clientWidth, r.right]")
             self.assertLessEqual(widths[0], widths[1])
             self.assertLessEqual(widths[2], widths[1])
+            # The figure lies below the fields, as wide as the screen.
+            figure = driver.execute_script(
+                "const f = document.querySelector('#Figure svg').getBoundingClientRect();"
+                "const t = document.getElementById('Text7').getBoundingClientRect();"
+                "return [f.top >= t.bottom, f.right <= document.documentElement.clientWidth]")
+            self.assertEqual(figure, [True, True])
         finally:
             driver.quit()
 

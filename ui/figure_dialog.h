@@ -16,6 +16,8 @@ namespace velmora {
 // The figure itself, drawn at whatever size it has. Screen readers get its
 // text alternative as its description.
 class FigureView : public QWidget {
+    Q_OBJECT
+
 public:
     explicit FigureView(QWidget* parent);
     void SetFigure(FigureGeometry figure);
@@ -32,6 +34,8 @@ private:
 // belongs to Form1 like its message boxes: it closes with the window and
 // never keeps the program running. Not modal, so the fields stay at hand.
 class FigureDialog : public QDialog {
+    Q_OBJECT
+
 public:
     // The copies are Form1's actions, so the buttons and the keys do one thing.
     FigureDialog(QWidget* parent, QAction* copyFigure, QAction* copyTable);

@@ -44,10 +44,6 @@ FigurePalette FigurePaletteOf(const QPalette& palette) {
             RgbOf(palette.color(QPalette::Highlight))};
 }
 
-FigurePalette DocumentPalette() {
-    return {{0, 0, 0}, {255, 255, 255}, {0, 90, 180}};
-}
-
 void PaintFigure(QPainter& painter, const FigureDrawing& drawing, const FigurePalette& palette) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

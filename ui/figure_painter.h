@@ -18,9 +18,6 @@ namespace velmora {
 // figure is light or dark with the window.
 [[nodiscard]] FigurePalette FigurePaletteOf(const QPalette& palette);
 
-// Dark on white, whatever the screen shows: a copy goes into a document.
-[[nodiscard]] FigurePalette DocumentPalette();
-
 // Draws the drawing one for one, as the SVG text writes it.
 void PaintFigure(QPainter& painter, const FigureDrawing& drawing, const FigurePalette& palette);
 

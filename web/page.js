@@ -56,6 +56,8 @@ var velmoraPage = (() => {
         showResultCurrent(current, description) {
             result.classList.toggle("outdated", !current);
             element("ResultDescription").textContent = description;
+            // Once the WebAssembly has returned: the figure asks it again.
+            queueMicrotask(drawFigure);
         },
         showBox(text, error) {
             element("BoxText").textContent = text;
@@ -74,15 +76,54 @@ var velmoraPage = (() => {
         },
     };
 
+    const copied = (what) => () => announce(Module.copiedAnnouncement(what));
     const copyResult = () => {
         const text = result.textContent;
         if (text === "")
             return;
         if (navigator.clipboard)
-            navigator.clipboard
-                .writeText(text)
-                .then(() => announce(Module.copiedAnnouncement()))
-                .catch(() => {});
+            navigator.clipboard.writeText(text).then(copied(0)).catch(() => {});
+    };
+
+    // The figure "Verlauf" below the form: redrawn whenever the result or
+    // its state changes, in the page's colours and at its width.
+    const figure = element("Figure");
+    let table = "";
+    const colour = (text) =>
+        text.startsWith("#") ? parseInt(text.slice(1), 16) : text.match(/\d+/g).slice(0, 3).reduce((sum, part) => sum * 256 + Number(part), 0);
+    const drawFigure = () => {
+        const style = getComputedStyle(element("Verlauf"));
+        const width = Math.min(640, document.documentElement.clientWidth - 16);
+        const made = Module.figure(width, colour(style.color), colour(style.backgroundColor), colour(style.getPropertyValue("--accent").trim()));
+        figure.innerHTML = made.svg;
+        table = made.table;
+        element("CopyFigure").disabled = element("CopyTable").disabled = table === "";
+    };
+    // Both formats where the browser takes SVG, so that vector editors get
+    // theirs; the PNG, drawn from the SVG at twice its size, always.
+    const copyFigure = async () => {
+        if (table === "" || !navigator.clipboard)
+            return;
+        const svg = new Blob([Module.figureForDocument()], { type: "image/svg+xml" });
+        const url = URL.createObjectURL(svg);
+        const image = new Image();
+        image.src = url;
+        await image.decode();
+        const canvas = document.createElement("canvas");
+        canvas.width = 2 * image.width;
+        canvas.height = 2 * image.height;
+        canvas.getContext("2d").drawImage(image, 0, 0, canvas.width, canvas.height);
+        URL.revokeObjectURL(url);
+        const png = await new Promise((done) => canvas.toBlob(done, "image/png"));
+        const formats = { "image/png": png };
+        if (ClipboardItem.supports && ClipboardItem.supports("image/svg+xml"))
+            formats["image/svg+xml"] = svg;
+        await navigator.clipboard.write([new ClipboardItem(formats)]);
+        copied(1)();
+    };
+    const copyTable = () => {
+        if (table !== "" && navigator.clipboard)
+            navigator.clipboard.writeText(table).then(copied(2)).catch(() => {});
     };
 
     // The values a paste of several readings replaced, for one Strg+Z in the
@@ -146,6 +187,27 @@ var velmoraPage = (() => {
                 copyResult();
             }
         });
+        // The figure and the copies, by key: F9, Alt+Umschalt+B and T.
+        element("CopyFigure").addEventListener("click", () => copyFigure().catch(() => {}));
+        element("CopyTable").addEventListener("click", copyTable);
+        document.addEventListener("keydown", (event) => {
+            if (!event.altKey || !event.shiftKey || event.ctrlKey || event.metaKey)
+                return;
+            const copy = { KeyB: () => copyFigure().catch(() => {}), KeyT: copyTable }[event.code];
+            if (copy) {
+                event.preventDefault();
+                copy();
+            }
+        });
+        document.addEventListener("keydown", (event) => {
+            if (event.key === "F9" && !event.altKey && !event.shiftKey && !event.ctrlKey && !event.metaKey) {
+                event.preventDefault();
+                figure.scrollIntoView();
+                figure.focus();
+            }
+        });
+        window.addEventListener("resize", drawFigure);
+        drawFigure();
         // The result box, by key, as on the desktop: F8.
         document.addEventListener("keydown", (event) => {
             if (event.key === "F8" && !event.altKey && !event.shiftKey && !event.ctrlKey && !event.metaKey) {

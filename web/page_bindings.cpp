@@ -3,10 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the page's script calls: a click, an edited field, the double-click in
-// the result box, a paste, what "Über Velmora" says and how a copy is
-// confirmed.
+// the result box, a paste, the figure and the table, what "Über Velmora" says
+// and how a copy is confirmed.
 #include "calc/pasted_readings.h"
 #include "calc/start_calculation.h"
+#include "figure/figure_drawing.h"
+#include "figure/figure_svg.h"
+#include "figure/result_table.h"
 #include "platform/about_text.h"
 #include "platform/announcements.h"
 #include "platform/click_rules.h"
@@ -63,8 +66,34 @@ std::string About() {
     return AboutText(VELMORA_VERSION);
 }
 
-std::string CopiedText() {
-    return std::string(CopiedAnnouncement());
+// The confirmation of a copy: 0 the result, 1 the figure, 2 the table.
+std::string CopiedText(int what) {
+    return std::string(what == 1   ? FigureCopiedAnnouncement()
+                       : what == 2 ? TableCopiedAnnouncement()
+                                   : CopiedAnnouncement());
+}
+
+Rgb RgbOf(int colour) {
+    return {static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
+            static_cast<std::uint8_t>(colour)};
+}
+
+// The figure of the result on display, `width` pixels wide in the page's
+// colours (0xRRGGBB), and the table of values and results ("" before the
+// first result): {svg, table}.
+emscripten::val Figure(double width, int text, int background, int accent) {
+    const FigureGeometry figure = MakeFigureGeometry(Form().ResultShown());
+    emscripten::val made = emscripten::val::object();
+    made.set("svg", FigureSvg(DrawFigure(figure, width, FigureHeight),
+                              {RgbOf(text), RgbOf(background), RgbOf(accent)}));
+    made.set("table", TabSeparated(ResultTable(figure)));
+    return made;
+}
+
+// The figure as a copy carries it: its usual size, dark on white.
+std::string FigureForDocument() {
+    return FigureSvg(DrawFigure(MakeFigureGeometry(Form().ResultShown()), FigureWidth, FigureHeight),
+                     DocumentPalette());
 }
 
 } // namespace
@@ -74,6 +103,8 @@ EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("copiedAnnouncement", &CopiedText);
     emscripten::function("click", &Click);
     emscripten::function("fieldEdited", &FieldEdited);
+    emscripten::function("figure", &Figure);
+    emscripten::function("figureForDocument", &FigureForDocument);
     emscripten::function("pastedReadings", &PastedReadingsFor);
     emscripten::function("selectionForDoubleClick", &SelectionForDoubleClick);
 }
