@@ -127,6 +127,12 @@ class Orca(unittest.TestCase):
         # 4. A key to the result, which Orca then reads.
         self.row(4, lambda: keys("F8"), ["F = 4850", "F = 4833,33333333333"])
 
+        # 10. The figure: copied by its key, confirmed; opened by F9, it has
+        # the focus and says what it shows. Escape goes back to the result.
+        self.row(10, lambda: keys("ctrl+shift+b"), ["Abbildung kopiert"])
+        self.row(10, lambda: keys("F9"), ["Messwerte über T", "1000 °C: 7", "F = 4833,33333333333"])
+        self.row(10, lambda: keys("Escape"), ["F = 4850"])
+
         # 8. Bad text in Text3 outdates the result: said once, not for every
         # key, and not again after the click's box.
         # From the result box back through Text7 ... Text4 to Text3.
