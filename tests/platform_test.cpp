@@ -14,10 +14,12 @@
 #include "tests/raised_error.h"
 
 #include <QtTest>
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <random>
 
 using namespace velmora;
@@ -34,6 +36,8 @@ private slots:
     void theConversionErrorSaysWhyAndWhatToType();
     void aPointBeforeExactlyThreeDigitsMayGroupThousands_data();
     void aPointBeforeExactlyThreeDigitsMayGroupThousands();
+    void quotedTextIsCutOnlyBeyondItsLimit_data();
+    void quotedTextIsCutOnlyBeyondItsLimit();
     void doublesBecomeGermanText_data();
     void doublesBecomeGermanText();
     void textOfANonFiniteValueIsAFloatingPointError();
@@ -324,6 +328,31 @@ void PlatformTest::aPointBeforeExactlyThreeDigitsMayGroupThousands() {
         QVERIFY2(message.endsWith(QStringLiteral("Bitte %1 schreiben.").arg(rewrites)),
                  qPrintable(message));
     }
+}
+
+void PlatformTest::quotedTextIsCutOnlyBeyondItsLimit_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("quoted");
+    QTest::newRow("39 bytes") << QByteArray(39, '7') << "„" + QString(39, '7') + "“";
+    QTest::newRow("40 bytes, whole") << QByteArray(40, '7') << "„" + QString(40, '7') + "“";
+    QTest::newRow("41 bytes, cut") << QByteArray(41, '7') << "„" + QString(40, '7') + "…“";
+    QTest::newRow("40 bytes ending in a two-byte character")
+        << QByteArray(38, '7') + "ö" << "„" + QString(38, '7') + "ö“";
+    QTest::newRow("41 bytes, a two-byte character across the limit")
+        << QByteArray(39, '7') + "öx" << "„" + QString(39, '7') + "…“";
+    QTest::newRow("empty") << QByteArray() << "„“";
+}
+
+// Quoted whole up to the limit, cut beyond it, never inside a character.
+void PlatformTest::quotedTextIsCutOnlyBeyondItsLimit() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, quoted);
+    // Exactly the text's bytes on the heap, no terminator after them: a read
+    // past them is caught under AddressSanitizer.
+    const std::string bytes = text.toStdString();
+    const auto exact = std::make_unique<char[]>(std::max<std::size_t>(bytes.size(), 1));
+    std::copy(bytes.begin(), bytes.end(), exact.get());
+    QCOMPARE(QString::fromStdString(QuotedText(std::string_view(exact.get(), bytes.size()))), quoted);
 }
 
 void PlatformTest::doublesBecomeGermanText_data() {
