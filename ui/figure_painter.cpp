@@ -29,10 +29,6 @@ QColor QColorOf(Ink ink, const FigurePalette& palette) {
     return result;
 }
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Twice the pixels of the figure's size: sharp in a document at any zoom a
 // report is read at.
 constexpr qreal CopyScale = 2;
@@ -89,7 +85,7 @@ void PaintFigure(QPainter& painter, const FigureDrawing& drawing, const FigurePa
     for (const FigureText& text : drawing.texts) {
         font.setItalic(text.italic);
         painter.setFont(font);
-        const QString shown = FromUtf8(text.text);
+        const QString shown = QString::fromStdString(text.text);
         const qreal width = QFontMetricsF(font).horizontalAdvance(shown);
         const qreal left = text.anchor == Anchor::Start    ? text.x
                            : text.anchor == Anchor::Middle ? text.x - width / 2
@@ -125,8 +121,8 @@ std::unique_ptr<QMimeData> TableMimeData(const FigureGeometry& figure) {
     if (rows.empty())
         return {};
     auto data = std::make_unique<QMimeData>();
-    data->setText(FromUtf8(TabSeparated(rows)));
-    data->setHtml(FromUtf8(HtmlTable(rows)));
+    data->setText(QString::fromStdString(TabSeparated(rows)));
+    data->setHtml(QString::fromStdString(HtmlTable(rows)));
     return data;
 }
 
