@@ -27,7 +27,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && qobject_cast<velmora::FigureView*>(watched) != nullptr)
+        if (event->type() == QEvent::Paint &&
+            qobject_cast<velmora::FigureView*>(watched) != nullptr)
             painted = true;
         return false;
     }

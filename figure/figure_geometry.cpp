@@ -75,7 +75,9 @@ FigureAxis MakeAxis(double low, double high, int exponent, int intervals, std::s
 // The highest or lowest point of a parabola between its ends, if it has one
 // there; else its start.
 double Extremum(const FigureParabola& curve) {
-    const double y0 = curve.start.y, c = curve.control.y, y2 = curve.end.y;
+    const double y0 = curve.start.y;
+    const double c = curve.control.y;
+    const double y2 = curve.end.y;
     const double denominator = y0 - 2 * c + y2;
     if (denominator == 0)
         return y0;
@@ -130,7 +132,8 @@ FigureGeometry MakeFigureGeometry(const std::optional<ResultOnDisplay>& result) 
         (void)std::frexp(largest, &figure.yExponent);
 
     figure.description = "Messwerte über T:";
-    double low = 0, high = 0;
+    double low = 0;
+    double high = 0;
     for (std::size_t k = 0; k < figure.nodes.size(); ++k) {
         const int index = static_cast<int>(k);
         const double y = std::ldexp(values.At(index), -figure.yExponent);

@@ -87,14 +87,14 @@ std::string MarkupEscaped(const std::string& text) {
 }
 
 std::string FigureSvg(const FigureDrawing& drawing, const FigurePalette& palette) {
-    const std::string width = Number(drawing.width), height = Number(drawing.height);
-    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + width +
-                      "\" height=\"" + height + "\" viewBox=\"0 0 " + width + ' ' + height +
-                      "\" role=\"img\" font-family=\"sans-serif\" font-size=\"" +
-                      Number(FigureFontPixels) + "\">\n<title>Verlauf</title>\n<desc>" +
-                      MarkupEscaped(drawing.description) +
-                      "</desc>\n<rect width=\"100%\" height=\"100%\"" + " fill=\"" +
-                      Colour(palette.background) + "\"/>\n";
+    const std::string width = Number(drawing.width);
+    const std::string height = Number(drawing.height);
+    std::string svg =
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width=")" + width + R"(" height=")" + height +
+        R"(" viewBox="0 0 )" + width + ' ' + height +
+        R"(" role="img" font-family="sans-serif" font-size=")" + Number(FigureFontPixels) +
+        "\">\n<title>Verlauf</title>\n<desc>" + MarkupEscaped(drawing.description) + "</desc>\n" +
+        R"(<rect width="100%" height="100%" fill=")" + Colour(palette.background) + "\"/>\n";
     for (const FigureShape& shape : drawing.shapes) {
         svg += "<path d=\"" + PathData(shape.path) + '"';
         if (shape.filled) {

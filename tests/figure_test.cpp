@@ -181,7 +181,8 @@ void FigureTest::everyResultGivesASaneFigure() {
     const FigureGeometry figure = MakeFigureGeometry(Clicked(texts));
     QVERIFY(figure.hint.empty());
 
-    QStringList tLabels, labels;
+    QStringList tLabels;
+    QStringList labels;
     for (const AxisTick& tick : figure.t.ticks)
         tLabels << QString::fromStdString(tick.label);
     QCOMPARE(tLabels, (QStringList{"-200", "0", "200", "400", "600", "800", "1000"}));
@@ -195,7 +196,8 @@ void FigureTest::everyResultGivesASaneFigure() {
     for (const FigurePoint& node : figure.nodes)
         QVERIFY(InRange(node.y, figure.y));
     for (const FigureParabola& curve : figure.parabolas)
-        for (double s = 0; s <= 1; s += 1.0 / 64) {
+        for (int step = 0; step <= 64; ++step) {
+            const double s = step / 64.0;
             const double y = (1 - s) * (1 - s) * curve.start.y + 2 * s * (1 - s) * curve.control.y +
                              s * s * curve.end.y;
             QVERIFY(InRange(y, figure.y));
@@ -296,10 +298,11 @@ void FigureTest::theSvgIsWellFormedAndComplete() {
     for (const FigureGeometry& shown :
          {figure, MakeFigureGeometry(Clicked(Lecture)),
           MakeFigureGeometry(Clicked({"0", "8E+305", "0", "0", "0", "0", "0"}))}) {
-        const std::string svg = FigureSvg(DrawFigure(shown, FigureWidth, FigureHeight),
-                                          {{0, 0, 0}, {255, 255, 255}, {0, 90, 180}});
+        const std::string svg =
+            FigureSvg(DrawFigure(shown, FigureWidth, FigureHeight), DocumentPalette());
         QXmlStreamReader xml(QByteArray::fromStdString(svg));
-        int curves = 0, circles = 0;
+        int curves = 0;
+        int circles = 0;
         QStringList texts;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)

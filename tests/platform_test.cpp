@@ -336,10 +336,11 @@ void PlatformTest::quotedTextIsCutOnlyBeyondItsLimit_data() {
     QTest::newRow("39 bytes") << QByteArray(39, '7') << "„" + QString(39, '7') + "“";
     QTest::newRow("40 bytes, whole") << QByteArray(40, '7') << "„" + QString(40, '7') + "“";
     QTest::newRow("41 bytes, cut") << QByteArray(41, '7') << "„" + QString(40, '7') + "…“";
-    QTest::newRow("40 bytes ending in a two-byte character")
-        << QByteArray(38, '7') + "ö" << "„" + QString(38, '7') + "ö“";
+    QTest::newRow("40 bytes ending in a two-byte character") << QByteArray(38, '7') + "ö"
+                                                             << "„" + QString(38, '7') + "ö“";
     QTest::newRow("41 bytes, a two-byte character across the limit")
-        << QByteArray(39, '7') + "öx" << "„" + QString(39, '7') + "…“";
+        << QByteArray(39, '7') + "öx"
+        << "„" + QString(39, '7') + "…“";
     QTest::newRow("empty") << QByteArray() << "„“";
 }
 
@@ -352,7 +353,8 @@ void PlatformTest::quotedTextIsCutOnlyBeyondItsLimit() {
     const std::string bytes = text.toStdString();
     const auto exact = std::make_unique<char[]>(std::max<std::size_t>(bytes.size(), 1));
     std::copy(bytes.begin(), bytes.end(), exact.get());
-    QCOMPARE(QString::fromStdString(QuotedText(std::string_view(exact.get(), bytes.size()))), quoted);
+    QCOMPARE(QString::fromStdString(QuotedText(std::string_view(exact.get(), bytes.size()))),
+             quoted);
 }
 
 void PlatformTest::doublesBecomeGermanText_data() {

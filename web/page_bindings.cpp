@@ -92,8 +92,9 @@ emscripten::val Figure(double width, int text, int background, int accent) {
 
 // The figure as a copy carries it: its usual size, dark on white.
 std::string FigureForDocument() {
-    return FigureSvg(DrawFigure(MakeFigureGeometry(Form().ResultShown()), FigureWidth, FigureHeight),
-                     DocumentPalette());
+    return FigureSvg(
+        DrawFigure(MakeFigureGeometry(Form().ResultShown()), FigureWidth, FigureHeight),
+        DocumentPalette());
 }
 
 } // namespace
