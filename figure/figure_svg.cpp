@@ -18,7 +18,10 @@ namespace {
 std::string Number(double value) {
     const long long hundredths = std::llround(value * 100);
     const long long whole = std::llabs(hundredths);
-    std::string text = (hundredths < 0 ? "-" : "") + std::to_string(whole / 100);
+    // Appended piece by piece: "-" + a temporary string trips GCC 12's
+    // -Wrestrict (a false alarm, an error in the Windows build).
+    std::string text = hundredths < 0 ? "-" : "";
+    text += std::to_string(whole / 100);
     if (whole % 100 != 0) {
         text += '.';
         text += static_cast<char>('0' + whole % 100 / 10);
