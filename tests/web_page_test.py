@@ -24,6 +24,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.support.ui import WebDriverWait
 
 PAGE = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else ""
@@ -92,6 +93,15 @@ class Page(unittest.TestCase):
         self.element("BoxOk").click()
         WebDriverWait(self.driver, 5).until(lambda d: self.box() is None)
 
+    def assert_focus_moves_to(self, name):
+        """The focus goes where the click rules say once the box's close
+        event has run, which the browser queues after the box is closed."""
+        try:
+            WebDriverWait(self.driver, 5).until(lambda d: self.active() == name)
+        except TimeoutException:
+            pass
+        self.assertEqual(self.active(), name)
+
     def test_results_of_a_click_and_of_return_in_a_field(self):
         cases = [
             (["0", "1", "4", "9", "16", "25", "36"], FIVE_LINES % ("14600", "14400")),
@@ -145,7 +155,7 @@ class Page(unittest.TestCase):
                     ".textContent, document.activeElement.id]")
                 self.assertEqual(title, ["alertdialog", "Velmora", "BoxOk"])
                 self.close_box()
-                self.assertEqual(self.active(), focus)
+                self.assert_focus_moves_to(focus)
                 if focus.startswith("Text"):
                     selected = self.driver.execute_script(
                         "const f = document.activeElement;"
@@ -161,7 +171,7 @@ class Page(unittest.TestCase):
             "\nAuch die Felder „T = 400 °C“, „T = 600 °C“ und „T = 1000 °C“ enthalten keine "
             "Zahl."), self.box())
         self.close_box()
-        self.assertEqual(self.active(), "Text2")
+        self.assert_focus_moves_to("Text2")
 
     def test_an_edited_field_leaves_the_result_outdated(self):
         self.type_values(["1"] * 7)
@@ -235,7 +245,7 @@ class Page(unittest.TestCase):
         wait_for(6)
         self.element("Command1").click()
         self.close_box()
-        self.assertEqual(self.active(), "Text3")
+        self.assert_focus_moves_to("Text3")
         self.driver.execute_script("return new Promise(r => setTimeout(r, 200))")
         self.assertEqual(self.heard()[5:], [outdated], "an outdated result is said once")
 
