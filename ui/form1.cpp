@@ -322,17 +322,20 @@ void Form1::ShowFigure() {
 }
 
 void Form1::CopyFigure() {
-    if (std::unique_ptr<QMimeData> data = FigureMimeData(MakeFigureGeometry(ResultShown()))) {
-        QGuiApplication::clipboard()->setMimeData(data.release());
-        Announce(FigureCopiedAnnouncement());
-    }
+    PutOnClipboard(FigureMimeData(MakeFigureGeometry(ResultShown())), FigureCopiedAnnouncement());
 }
 
 void Form1::CopyTable() {
-    if (std::unique_ptr<QMimeData> data = TableMimeData(MakeFigureGeometry(ResultShown()))) {
-        QGuiApplication::clipboard()->setMimeData(data.release());
-        Announce(TableCopiedAnnouncement());
-    }
+    PutOnClipboard(TableMimeData(MakeFigureGeometry(ResultShown())), TableCopiedAnnouncement());
+}
+
+// A copy for a report, confirmed to screen readers; before the first result
+// there is nothing to copy.
+void Form1::PutOnClipboard(std::unique_ptr<QMimeData> data, std::string_view confirmation) {
+    if (data == nullptr)
+        return;
+    QGuiApplication::clipboard()->setMimeData(data.release());
+    Announce(confirmation);
 }
 
 // The frame is drawn in the text colour; an outdated result keeps the

@@ -15,6 +15,7 @@
 
 class QAction;
 class QLabel;
+class QMimeData;
 class QLineEdit;
 
 namespace velmora {
@@ -69,6 +70,7 @@ private:
     void ShowFigure();
     void CopyFigure();
     void CopyTable();
+    void PutOnClipboard(std::unique_ptr<QMimeData> data, std::string_view confirmation);
     void DrawCurrentBorder();
     void ShowWindowMenu(const QPoint& position);
 

@@ -93,7 +93,7 @@ var velmoraPage = (() => {
         text.startsWith("#") ? parseInt(text.slice(1), 16) : text.match(/\d+/g).slice(0, 3).reduce((sum, part) => sum * 256 + Number(part), 0);
     const drawFigure = () => {
         const style = getComputedStyle(element("Verlauf"));
-        const width = Math.min(640, document.documentElement.clientWidth - 16);
+        const width = Math.max(240, Math.min(640, document.documentElement.clientWidth - 16));
         const made = Module.figure(width, colour(style.color), colour(style.backgroundColor), colour(style.getPropertyValue("--accent").trim()));
         figure.innerHTML = made.svg;
         table = made.table;
