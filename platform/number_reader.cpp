@@ -28,6 +28,23 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Whether a sign may begin with this byte: '+', '-', or the first byte of
+// U+2212 and U+2013.
+bool MayBeSign(char c) {
+    return c == '+' || c == '-' || c == '\xE2';
+}
+
+// Whether this byte may be (part of) a blank or a line break. Most texts
+// begin and end with a digit, and so skip the search for blanks at once.
+bool MayBeBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' ||
+           (static_cast<unsigned char>(c) & 0x80U) != 0;
+}
+
 template <std::size_t N>
 std::size_t PrefixLength(std::string_view text, const std::array<std::string_view, N>& tokens) {
     for (std::string_view token : tokens)
@@ -68,10 +85,15 @@ public:
         return token;
     }
 
-    bool AtSign() const { return StartsWith(m_rest, "+") || PrefixLength(m_rest, Minuses) > 0; }
+    bool AtSign() const {
+        return !m_rest.empty() && MayBeSign(m_rest.front()) &&
+               (StartsWith(m_rest, "+") || PrefixLength(m_rest, Minuses) > 0);
+    }
 
     // +1 or -1 for a sign, 0 for none.
     int TakeSign() {
+        if (m_rest.empty() || !MayBeSign(m_rest.front()))
+            return 0;
         if (Take("+"))
             return 1;
         return TakeAny(Minuses).empty() ? 0 : -1;
@@ -79,7 +101,7 @@ public:
 
     std::string_view TakeDigits() {
         std::size_t n = 0;
-        while (n < m_rest.size() && m_rest[n] >= '0' && m_rest[n] <= '9')
+        while (n < m_rest.size() && IsDigit(m_rest[n]))
             ++n;
         std::string_view digits = m_rest.substr(0, n);
         m_rest.remove_prefix(n);
@@ -87,7 +109,7 @@ public:
     }
 
     void SkipBlanks() {
-        while (!TakeAny(GroupBlanks).empty() || !TakeAny(LineBreaks).empty()) {
+        while (!m_rest.empty() && (!TakeAny(GroupBlanks).empty() || !TakeAny(LineBreaks).empty())) {
         }
     }
 
@@ -98,6 +120,8 @@ private:
 
 // The text without the blanks and line breaks around it.
 std::string_view TrimBlanks(std::string_view text) {
+    if (text.empty() || (!MayBeBlank(text.front()) && !MayBeBlank(text.back())))
+        return text;
     for (std::size_t cut = 1; cut > 0;) {
         cut = PrefixLength(text, GroupBlanks) + PrefixLength(text, LineBreaks);
         text.remove_prefix(cut);

@@ -7,6 +7,7 @@
 #include "platform/floating_point_error.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,20 +17,28 @@ namespace velmora {
 
 std::string DoubleToText(double value) {
     if (!std::isfinite(value))
-        RaiseFloatingPointError("Die Zahl", "Ihr");
+        RaiseFloatingPointError({});
     if (value == 0.0)
         return "0";
 
     // Round to 15 significant digits first: the rounded value, not the
     // original, decides between plain and exponent form (9,99999999999999949E+14
-    // becomes 1E+15). printf's %e is correctly rounded in the C libraries of
-    // every platform Velmora runs on; only its digits, sign and exponent are
-    // used, so the locale's decimal point does not matter.
+    // becomes 1E+15). Both ways below round correctly and write the same
+    // d.dddddddddddddde±XX; only its digits, sign and exponent are used, so
+    // the locale's decimal point does not matter. std::to_chars is a fraction
+    // of printf's cost; emscripten's C++ library does not have it for doubles.
     constexpr int SignificantDigits = 15;
     std::array<char, 64> buffer{};
+#ifdef __cpp_lib_to_chars
+    const char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                          std::chars_format::scientific, SignificantDigits - 1)
+                                .ptr;
+    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+#else
     const int length =
         std::snprintf(buffer.data(), buffer.size(), "%.*e", SignificantDigits - 1, value);
     const std::string_view scientific(buffer.data(), static_cast<std::size_t>(length));
+#endif
     const std::size_t ePos = scientific.find('e');
     const int exponent = std::atoi(scientific.data() + ePos + 1);
     const bool negative = scientific.front() == '-';
