@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "platform/calculation_record.h"
 #include "platform/checked.h"
 
 #include <array>
@@ -12,8 +13,7 @@
 namespace velmora {
 
 // Spacing of the nodes -200, 0, 200, ... 1000 °C.
-inline constexpr double StepWidth = 200.0;
-inline constexpr double FirstNode = -200.0; // the temperature of Text1
+inline constexpr double StepWidth = NodeSpacing;
 
 // The seven measured values, entry k taken at -200 + 200*k °C. Zero on
 // creation; every access is bounds-checked.
@@ -24,6 +24,7 @@ public:
     // Seven nodes, six intervals between them; one input field a node.
     static constexpr int Count = UpperBound - LowerBound + 1;
     static constexpr int LastInterval = UpperBound - 1;
+    static_assert(Count == ReadingCount);
 
     [[nodiscard]] double At(int index) const {
         CheckBounds(index, LowerBound, UpperBound);

@@ -4,11 +4,9 @@
 
 #include "figure/figure_geometry.h"
 
-#include "calc/quadrature.h"
 #include "platform/announcements.h"
 #include "platform/number_writer.h"
-#include "platform/runtime_error.h"
-#include "platform/text_to_double.h"
+#include "platform/result_text.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -87,12 +85,6 @@ double Extremum(const FigureParabola& curve) {
     return (1 - t) * (1 - t) * y0 + 2 * t * (1 - t) * c + t * t * y2;
 }
 
-// The first sentence of a message: "… ist zu groß."
-std::string FirstSentence(const std::string& message) {
-    const std::size_t end = message.find(". ");
-    return end == std::string::npos ? message : message.substr(0, end + 1);
-}
-
 FigureGeometry Hint() {
     FigureGeometry figure;
     figure.hint = "Noch kein Ergebnis: Werte eingeben und „Starte Berechnung“ drücken.";
@@ -102,32 +94,19 @@ FigureGeometry Hint() {
 
 } // namespace
 
-FigureGeometry MakeFigureGeometry(const std::optional<ResultOnDisplay>& result) {
-    if (!result || result->fieldTexts.size() != SampleValues::Count)
+FigureGeometry MakeFigureGeometry(const std::optional<CalculationRecord>& record) {
+    if (!record || !record->trapezoid.result)
         return Hint();
     FigureGeometry figure;
-    SampleValues values;
-    try {
-        for (int k = SampleValues::LowerBound; k <= SampleValues::UpperBound; ++k)
-            values.Store(k, TextToDouble(result->fieldTexts[static_cast<std::size_t>(k)]));
-    } catch (const RuntimeError&) {
-        return Hint();
-    }
-    figure.current = result->current;
-    figure.results = ResultLines(result->caption);
-    const bool simpsonShown = figure.results.size() >= 2;
-    if (!simpsonShown) {
-        try {
-            (void)SimpsonRule(values);
-        } catch (const RuntimeError& tooLarge) {
-            figure.results.push_back(FirstSentence(tooLarge.Message()));
-        }
-    }
+    const std::array<double, ReadingCount>& readings = record->readings;
+    figure.current = record->current;
+    figure.results = ResultLines(*record);
+    const bool simpsonShown = record->simpson.result.has_value();
 
     // Readings in units of 2^yExponent lie within ±1.
     double largest = 0;
-    for (int k = SampleValues::LowerBound; k <= SampleValues::UpperBound; ++k)
-        largest = std::max(largest, std::fabs(values.At(k)));
+    for (const double reading : readings)
+        largest = std::max(largest, std::fabs(reading));
     if (largest > 0)
         (void)std::frexp(largest, &figure.yExponent);
 
@@ -135,10 +114,9 @@ FigureGeometry MakeFigureGeometry(const std::optional<ResultOnDisplay>& result) 
     double low = 0;
     double high = 0;
     for (std::size_t k = 0; k < figure.nodes.size(); ++k) {
-        const int index = static_cast<int>(k);
-        const double y = std::ldexp(values.At(index), -figure.yExponent);
-        figure.nodes[k] = {FirstNode + StepWidth * index, y};
-        figure.readings[k] = DoubleToText(values.At(index));
+        const double y = std::ldexp(readings[k], -figure.yExponent);
+        figure.nodes[k] = {NodeTemperature(k), y};
+        figure.readings[k] = DoubleToText(readings[k]);
         figure.description +=
             (k == 0 ? " " : "; ") + DoubleToText(figure.nodes[k].t) + " °C: " + figure.readings[k];
         low = std::min(low, y);
@@ -166,8 +144,8 @@ FigureGeometry MakeFigureGeometry(const std::optional<ResultOnDisplay>& result) 
         high = 1;
     const FigurePoint& first = figure.nodes.front();
     const FigurePoint& last = figure.nodes.back();
-    figure.t = MakeAxis(first.t, last.t, 0, 6, "T in °C");
-    figure.y = MakeAxis(low, high, figure.yExponent, 5, "Messwert");
+    figure.t = MakeAxis(first.t, last.t, 0, 6, std::string(TemperatureTitle));
+    figure.y = MakeAxis(low, high, figure.yExponent, 5, std::string(ReadingTitle));
     return figure;
 }
 

@@ -4,12 +4,12 @@
 
 #pragma once
 
-#include "calc/sample_values.h"
-#include "platform/control_access.h"
+#include "platform/calculation_record.h"
 
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora {
@@ -18,6 +18,10 @@ namespace velmora {
 // what the table of values copies. Temperatures are in °C; the readings'
 // axis is in units of 2^yExponent, so that no range, control point or
 // extremum overflows even for readings near the largest double.
+// The axes' titles, which the table of values heads its columns with too.
+inline constexpr std::string_view TemperatureTitle = "T in °C";
+inline constexpr std::string_view ReadingTitle = "Messwert";
+
 struct FigurePoint {
     double t = 0;
     double y = 0;
@@ -43,9 +47,9 @@ struct FigureGeometry {
     // Empty when there is a result; otherwise what to do to get one.
     std::string hint;
     int yExponent = 0;
-    std::array<FigurePoint, SampleValues::Count> nodes{};
-    std::array<std::string, SampleValues::Count> readings; // as the figure writes them
-    std::vector<FigureParabola> parabolas; // none when Simpson's result is too large
+    std::array<FigurePoint, ReadingCount> nodes{};
+    std::array<std::string, ReadingCount> readings; // as the figure writes them
+    std::vector<FigureParabola> parabolas;          // none when Simpson's result is too large
     FigureAxis t, y;
     std::vector<std::string> results; // one line per rule, as the result box words it
     bool current = true;
@@ -53,7 +57,6 @@ struct FigureGeometry {
 };
 
 // The figure of the result on display, or the hint before the first one.
-// Never raises: a result on display was calculated from these texts.
-[[nodiscard]] FigureGeometry MakeFigureGeometry(const std::optional<ResultOnDisplay>& result);
+[[nodiscard]] FigureGeometry MakeFigureGeometry(const std::optional<CalculationRecord>& record);
 
 } // namespace velmora

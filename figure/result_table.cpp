@@ -4,28 +4,28 @@
 
 #include "figure/result_table.h"
 
+#include "figure/figure_geometry.h"
 #include "figure/figure_svg.h"
+#include "platform/number_messages.h"
 #include "platform/number_writer.h"
+#include "platform/result_text.h"
 
 #include <cstddef>
 
 namespace velmora {
 
-TableRows ResultTable(const FigureGeometry& figure) {
-    if (!figure.hint.empty())
+TableRows ResultTable(const std::optional<CalculationRecord>& record) {
+    if (!record || !record->trapezoid.result)
         return {};
-    TableRows rows{{figure.t.title, figure.y.title}};
-    for (std::size_t k = 0; k < figure.nodes.size(); ++k)
-        rows.push_back({DoubleToText(figure.nodes[k].t), figure.readings[k]});
-    // "Ergebnis nach der Trapezregel: F = 4850" becomes its heading and a
-    // number a spreadsheet can calculate with.
-    constexpr std::string_view Equals = ": F = ";
-    for (const std::string& line : figure.results) {
-        const std::size_t split = line.find(Equals);
-        if (split == std::string::npos)
-            rows.push_back({line});
-        else
-            rows.push_back({line.substr(0, split), line.substr(split + Equals.size())});
+    TableRows rows{{std::string(TemperatureTitle), std::string(ReadingTitle)}};
+    for (std::size_t k = 0; k < record->readings.size(); ++k)
+        rows.push_back({DoubleToText(NodeTemperature(k)), DoubleToText(record->readings[k])});
+    // Each result's heading, and a number a spreadsheet can calculate with.
+    for (const Rule rule : {Rule::Trapezoid, Rule::Simpson}) {
+        if (const std::optional<double> result = record->Of(rule).result)
+            rows.push_back({std::string(ResultName(rule)), DoubleToText(*result)});
+        else if (record->error && record->error->rule == rule)
+            rows.push_back({OverflowSentence(*record->error)});
     }
     return rows;
 }

@@ -4,8 +4,9 @@
 
 #pragma once
 
-#include "figure/figure_geometry.h"
+#include "platform/calculation_record.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,7 @@ namespace velmora {
 // reading, then one row per result, its heading and its number. Empty before
 // the first result.
 using TableRows = std::vector<std::vector<std::string>>;
-[[nodiscard]] TableRows ResultTable(const FigureGeometry& figure);
+[[nodiscard]] TableRows ResultTable(const std::optional<CalculationRecord>& record);
 
 // Cells separated by tabs, rows ended by line breaks: what a spreadsheet
 // pastes into its cells.

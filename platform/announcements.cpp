@@ -4,47 +4,19 @@
 
 #include "platform/announcements.h"
 
+#include "platform/result_text.h"
+
 namespace velmora {
 
-namespace {
-
-constexpr std::string_view Blanks = " \t\r";
-
-std::string_view Trimmed(std::string_view line) {
-    const std::size_t first = line.find_first_not_of(Blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return line.substr(first, line.find_last_not_of(Blanks) - first + 1);
-}
-
-} // namespace
-
-std::vector<std::string> ResultLines(std::string_view caption) {
-    std::vector<std::string> lines;
-    bool newParagraph = true;
-    while (!caption.empty()) {
-        const std::size_t end = caption.find('\n');
-        const std::string_view line = Trimmed(caption.substr(0, end));
-        caption = end == std::string_view::npos ? std::string_view() : caption.substr(end + 1);
-        if (line.empty()) {
-            newParagraph = true;
-        } else if (newParagraph) {
-            lines.emplace_back(line);
-            newParagraph = false;
-        } else {
-            lines.back() += ' ';
-            lines.back() += line;
-        }
-    }
-    return lines;
-}
-
-std::string ResultAnnouncement(std::string_view caption) {
+std::string ResultAnnouncement(const CalculationRecord& record) {
     std::string spoken;
-    for (const std::string& line : ResultLines(caption)) {
+    for (const Rule rule : {Rule::Trapezoid, Rule::Simpson}) {
+        const std::optional<double> result = record.Of(rule).result;
+        if (!result)
+            continue;
         if (!spoken.empty())
             spoken += "; ";
-        spoken += line;
+        spoken += ResultLine(rule, *result);
     }
     return spoken;
 }

@@ -41,14 +41,12 @@ void ClearFloatingPointStatus() {
 #endif
 }
 
-void CheckFloatingPointStatus(std::string_view what, std::string_view its) {
+bool FloatingPointStatusRaised() {
 #ifdef VELMORA_SSE_STATUS
-    const bool raised = (_mm_getcsr() & SseWatchedFlags) != 0;
+    return (_mm_getcsr() & SseWatchedFlags) != 0;
 #else
-    const bool raised = WatchedFlags != 0 && std::fetestexcept(WatchedFlags) != 0;
+    return WatchedFlags != 0 && std::fetestexcept(WatchedFlags) != 0;
 #endif
-    if (raised)
-        RaiseFloatingPointError(what, its);
 }
 
 } // namespace velmora

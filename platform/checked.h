@@ -6,10 +6,8 @@
 
 #include "platform/runtime_error.h"
 
-#include <cmath>
 #include <cstdint>
 #include <limits>
-#include <string_view>
 
 namespace velmora {
 
@@ -32,23 +30,13 @@ inline void CheckBounds(int index, int lower, int upper) {
 // Clears the invalid, divide-by-zero and overflow flags.
 void ClearFloatingPointStatus();
 
-// Raises the floating-point error for `what` (e.g. "Das Ergebnis nach der
-// Trapezregel", with `its` "Sein") if the invalid, divide-by-zero or overflow
-// flag is set. Where a platform has no such flags (WebAssembly), none is ever
-// set, and CheckFinite alone decides.
-void CheckFloatingPointStatus(std::string_view what, std::string_view its);
-
-// Call with each freshly stored accumulator value; returns it unchanged. A
-// step of finite operands sets one of the three flags exactly when its result
-// is infinite or NaN (overflow rounds to infinity, an invalid operation gives
-// NaN, a division by zero infinity), so the stored value tells at once
-// whether the step failed. Reading the flag register after every step instead
-// would cost more than the arithmetic itself; each rule still tests the
-// sticky flags when it ends.
-[[nodiscard]] inline double CheckFinite(double value, std::string_view what, std::string_view its) {
-    if (!std::isfinite(value))
-        RaiseFloatingPointError(what, its);
-    return value;
-}
+// Whether the invalid, divide-by-zero or overflow flag is set. Where a
+// platform has no such flags (WebAssembly), none ever is, and the stored
+// values alone tell: a step of finite operands sets one of the three exactly
+// when its result is infinite or NaN (overflow rounds to infinity, an invalid
+// operation gives NaN, a division by zero infinity). So the rules test each
+// stored value at once, which costs less than reading the flag register, and
+// the sticky flags once when they end.
+[[nodiscard]] bool FloatingPointStatusRaised();
 
 } // namespace velmora

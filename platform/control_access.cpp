@@ -8,7 +8,6 @@
 #include "platform/number_reader.h"
 #include "platform/runtime_error.h"
 
-#include <cstddef>
 #include <utility>
 
 namespace velmora {
@@ -22,23 +21,28 @@ std::string ControlAccess::FieldText(int field) {
     std::optional<std::string> text = ReadFieldText(field);
     if (!text)
         RaisePropertyAccessError("Text" + std::to_string(field), "Text");
-    if (field >= 1) {
-        if (m_textsRead.size() < static_cast<std::size_t>(field))
-            m_textsRead.resize(static_cast<std::size_t>(field));
-        m_textsRead[static_cast<std::size_t>(field) - 1] = *text;
-    }
     return std::move(*text);
+}
+
+CalculationRecord& ControlAccess::NewRecord() {
+    m_newRecord = m_resultShown ? 1 - m_shownRecord : m_shownRecord;
+    CalculationRecord& record = m_records[*m_newRecord];
+    record = {};
+    return record;
 }
 
 void ControlAccess::SetResultCaption(std::string_view caption) {
     if (!WriteResultCaption(caption))
         RaisePropertyAccessError("Label10", "Caption");
     m_captionSet = true;
+    if (m_newRecord)
+        m_shownRecord = *m_newRecord;
+    else // a caption of no calculation: no result to show again
+        m_records[m_shownRecord] = {};
     m_resultShown = !caption.empty();
-    m_resultCurrent = true;
-    m_result = {m_textsRead, std::string(caption), true};
+    m_records[m_shownRecord].current = true;
     ShowResultCurrent(true);
-    m_outcome = m_resultShown ? ResultAnnouncement(caption) : std::string();
+    m_outcome = m_resultShown ? Outcome::NewResult : Outcome::None;
 }
 
 void ControlAccess::ShowMessageBox(std::string_view prompt, int buttons) {
@@ -53,8 +57,8 @@ void ControlAccess::BeginCommand() {
     m_captionSet = false;
     m_messageBoxShown = false;
     m_inClick = true;
-    m_outcome.clear();
-    m_textsRead.clear();
+    m_outcome = Outcome::None;
+    m_newRecord.reset();
 }
 
 void ControlAccess::EndCommand() {
@@ -64,8 +68,16 @@ void ControlAccess::EndCommand() {
 
 void ControlAccess::AnnounceOutcome() {
     m_inClick = false;
-    if (!m_outcome.empty())
-        Announce(std::exchange(m_outcome, {}));
+    switch (std::exchange(m_outcome, Outcome::None)) {
+    case Outcome::NewResult:
+        Announce(ResultAnnouncement(m_records[m_shownRecord]));
+        break;
+    case Outcome::Outdated:
+        Announce(OutdatedAnnouncement());
+        break;
+    case Outcome::None:
+        break;
+    }
 }
 
 bool ControlAccess::FieldHoldsNumber(int field) {
@@ -74,21 +86,21 @@ bool ControlAccess::FieldHoldsNumber(int field) {
 }
 
 void ControlAccess::MarkResultOutdated() {
-    if (!m_resultShown || !m_resultCurrent)
+    CalculationRecord& shown = m_records[m_shownRecord];
+    if (!m_resultShown || !shown.current)
         return;
-    m_resultCurrent = false;
-    m_result.current = false;
+    shown.current = false;
     ShowResultCurrent(false);
     if (m_inClick)
-        m_outcome = OutdatedAnnouncement();
+        m_outcome = Outcome::Outdated;
     else
         Announce(OutdatedAnnouncement());
 }
 
-std::optional<ResultOnDisplay> ControlAccess::ResultShown() const {
+std::optional<CalculationRecord> ControlAccess::ResultShown() const {
     if (!m_resultShown)
         return std::nullopt;
-    return m_result;
+    return m_records[m_shownRecord];
 }
 
 } // namespace velmora

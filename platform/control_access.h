@@ -4,21 +4,14 @@
 
 #pragma once
 
+#include "platform/calculation_record.h"
+
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace velmora {
-
-// The result on display, as a figure or a table draws it: the texts of the
-// fields it was calculated from (Text1 first), its caption, and whether it
-// still belongs to the values in the fields.
-struct ResultOnDisplay {
-    std::vector<std::string> fieldTexts;
-    std::string caption;
-    bool current = true;
-};
 
 // What screen readers call the result box: "Ergebnis", and while the result
 // belongs to other values than those in the fields, "Ergebnis (gehört nicht
@@ -43,8 +36,13 @@ public:
 
     // The text of field TextN, N from 1 to 7.
     [[nodiscard]] std::string FieldText(int field);
-    // Sets the caption of Label10, the result box.
+    // Sets the caption of Label10, the result box. The record begun last by
+    // NewRecord goes on display with it.
     void SetResultCaption(std::string_view caption);
+    // The record a new calculation fills as it goes. The result on display
+    // keeps its own until the new calculation sets its first caption; from
+    // then on the calculation writes into the record on display.
+    [[nodiscard]] CalculationRecord& NewRecord();
     // Modal; returns when the user has closed the box. The calculation passes
     // button code 0 only: a single OK button without an icon, under the
     // application's title. A result on display is marked outdated before the
@@ -75,8 +73,9 @@ public:
     // when it is already outdated. Screen readers hear it at once, or, in a
     // click, after its boxes.
     void MarkResultOutdated();
-    // The result on display, or std::nullopt while no result is shown.
-    [[nodiscard]] std::optional<ResultOnDisplay> ResultShown() const;
+    // The record of the result on display, or std::nullopt while no result
+    // is shown.
+    [[nodiscard]] std::optional<CalculationRecord> ResultShown() const;
 
     // The caption beside field TextN ("T = 0 °C"), and putting the keyboard
     // focus on that field with its whole text selected, ready to be typed
@@ -104,11 +103,16 @@ private:
     bool m_captionSet = false;
     bool m_messageBoxShown = false;
     bool m_resultShown = false; // a non-empty caption is on display
-    bool m_resultCurrent = false;
     bool m_inClick = false;
-    std::string m_outcome;                // what AnnounceOutcome says
-    std::vector<std::string> m_textsRead; // by this command, Text1 first
-    ResultOnDisplay m_result;             // valid while m_resultShown
+    // What AnnounceOutcome says: a new result, or that the one on display is
+    // outdated. Worded only then, once a click.
+    enum class Outcome { None, NewResult, Outdated } m_outcome = Outcome::None;
+    // The record on display and the one a calculation fills: two, so that a
+    // calculation that fails before its first caption leaves the result on
+    // display as it was.
+    std::array<CalculationRecord, 2> m_records{};
+    std::size_t m_shownRecord = 0;
+    std::optional<std::size_t> m_newRecord; // begun in this command
 };
 
 } // namespace velmora

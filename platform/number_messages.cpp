@@ -94,6 +94,25 @@ std::string NumberProblemMessage(std::string_view text, std::string_view caption
     return noNumber;
 }
 
+std::string_view RuleName(Rule rule) {
+    return rule == Rule::Trapezoid ? "Trapezregel" : "Simpson-Regel";
+}
+
+std::string OverflowSentence(const Overflow& what) {
+    if (!what.rule)
+        return "Die Zahl ist zu groß.";
+    return std::string(what.result ? "Das Ergebnis nach der " : "Eine Zwischensumme der ") +
+           std::string(RuleName(*what.rule)) + " ist zu groß.";
+}
+
+std::string OverflowMessage(const Overflow& what) {
+    // From finite values only overflow can occur, so "too large" is the
+    // plain word for it; the magnitude covers a value far below zero too.
+    const bool neuter = what.rule && what.result; // das Ergebnis; die Zwischensumme, die Zahl
+    return OverflowSentence(what) + (neuter ? " Sein" : " Ihr") + " Betrag liegt über " +
+           DoubleToText(std::numeric_limits<double>::max()) + ". Bitte kleinere Werte eingeben.";
+}
+
 std::string OtherFieldsWithoutNumber(const std::vector<std::string>& captions) {
     if (captions.empty())
         return {};

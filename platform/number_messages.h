@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "platform/floating_point_error.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,5 +26,14 @@ namespace velmora {
 // "Auch das Feld „T = 400 °C“ enthält keine Zahl." for the captions of further
 // fields that hold no number; empty when there are none.
 [[nodiscard]] std::string OtherFieldsWithoutNumber(const std::vector<std::string>& captions);
+
+// "Trapezregel", "Simpson-Regel": a rule as every text names it.
+[[nodiscard]] std::string_view RuleName(Rule rule);
+
+// What the user reads when a value left the double range: what became too
+// large, "Eine Zwischensumme der Trapezregel ist zu groß.", and then why and
+// what to do. The sentence alone stands where a result would.
+[[nodiscard]] std::string OverflowSentence(const Overflow& what);
+[[nodiscard]] std::string OverflowMessage(const Overflow& what);
 
 } // namespace velmora

@@ -5,9 +5,7 @@
 #include "platform/runtime_error.h"
 
 #include "platform/number_messages.h"
-#include "platform/number_writer.h"
 
-#include <limits>
 #include <utility>
 
 namespace velmora {
@@ -25,13 +23,8 @@ std::string RuntimeError::MessageForField(std::string_view caption) const {
     return m_kind == ErrorKind::Conversion ? NumberProblemMessage(m_text, caption) : m_message;
 }
 
-void RaiseFloatingPointError(std::string_view what, std::string_view its) {
-    // From finite values only overflow can occur, so "too large" is the
-    // plain word for it; the magnitude covers a value far below zero too.
-    throw RuntimeError(
-        ErrorKind::FloatingPoint,
-        std::string(what) + " ist zu groß. " + std::string(its) + " Betrag liegt über " +
-            DoubleToText(std::numeric_limits<double>::max()) + ". Bitte kleinere Werte eingeben.");
+void RaiseFloatingPointError(const Overflow& what) {
+    throw RuntimeError(ErrorKind::FloatingPoint, OverflowMessage(what));
 }
 
 void RaiseOverflowError() {

@@ -35,6 +35,10 @@ public:
     std::string caption;                                                            // of Label10
     bool hasLabel10 = true;
     std::vector<std::string> reads; // "Text1", ...
+    // What Text1 holds from its second read on, where it changes between
+    // two reads.
+    std::optional<std::string> secondReadOfText1;
+    int text1Reads = 0;
     std::vector<std::string> captionHistory;
     std::vector<std::string> messages;
     std::vector<int> buttonCodes;
@@ -53,6 +57,8 @@ protected:
         reads.push_back("Text" + std::to_string(field));
         if (field < 1 || static_cast<std::size_t>(field) > texts.size())
             return std::nullopt;
+        if (field == 1 && ++text1Reads >= 2 && secondReadOfText1)
+            return *secondReadOfText1;
         return texts[static_cast<std::size_t>(field - 1)];
     }
 

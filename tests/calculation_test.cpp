@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/pasted_readings.h"
 #include "calc/quadrature.h"
 #include "calc/sample_values.h"
 #include "calc/start_calculation.h"
 #include "platform/click_rules.h"
+#include "platform/pasted_readings.h"
 #include "platform/runtime_error.h"
 #include "testing/fake_form.h"
 #include "tests/exact_double.h"
@@ -17,14 +17,17 @@
 #include <array>
 #include <bit>
 #include <cfenv>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
+#include <tuple>
 
 using namespace velmora;
 
 using Samples = std::array<double, 7>;
 Q_DECLARE_METATYPE(Samples)
+Q_DECLARE_METATYPE(std::optional<velmora::Overflow>)
 
 namespace {
 
@@ -54,6 +57,9 @@ private slots:
     void everyRegroupingOfEitherRuleIsCaught();
     void overflowStopsEachRule_data();
     void overflowStopsEachRule();
+    void theRecordHoldsEveryStepAsTheRulesDidIt_data();
+    void theRecordHoldsEveryStepAsTheRulesDidIt();
+    void theRecordOnDisplayBelongsToTheCaption();
     void staleFlagsFromEarlierWorkDoNotStopARule();
     void sampleValuesStartAtZeroAndCheckTheirBounds();
     void aClickShowsWhatTheFieldsAllow_data();
@@ -397,6 +403,180 @@ void CalculationTest::overflowStopsEachRule() {
     if (QTest::currentTestFailed())
         return;
     check([&] { return SimpsonRule(values); }, simpson);
+}
+
+// What each rule must have recorded, computed here in the order the rules
+// are written: each step's term and the sum it stored. Where a step had to
+// be done with a wider exponent, the term is checked scaled down by 2^-64,
+// where doubles round the same and nothing overflows.
+struct ExpectedStep {
+    double term;
+    double stored;
+    bool wide;
+};
+
+std::vector<ExpectedStep> TrapezoidSteps(const Samples& y) {
+    std::vector<ExpectedStep> steps;
+    double sum = 0;
+    for (std::size_t i = 0; i < 6; ++i) {
+        double a = y[i] + y[i + 1];
+        a = a * 200;
+        a = a / 2;
+        bool wide = false;
+        double stored = sum + a;
+        if (!std::isfinite(stored)) {
+            a = std::ldexp(y[i], -64) + std::ldexp(y[i + 1], -64);
+            a = a * 200 / 2;
+            stored = std::ldexp(std::ldexp(sum, -64) + a, 64);
+            wide = true;
+        }
+        steps.push_back({a, stored, wide});
+        sum = stored;
+        if (!std::isfinite(sum))
+            break;
+    }
+    return steps;
+}
+
+std::vector<ExpectedStep> SimpsonSteps(const Samples& y) {
+    std::vector<ExpectedStep> steps;
+    double sum = 0;
+    for (std::size_t j = 0; j < 7; ++j) {
+        double term = j == 0 || j == 6 ? y[j] : j % 2 != 0 ? y[j] * 4 : y[j] + y[j];
+        double stored = sum + term;
+        bool wide = false;
+        if (!std::isfinite(stored) && j != 0 && j != 6) {
+            const double scaled = std::ldexp(y[j], -64);
+            term = j % 2 != 0 ? scaled * 4 : scaled + scaled;
+            stored = std::ldexp(std::ldexp(sum, -64) + term, 64);
+            wide = true;
+        }
+        steps.push_back({term, stored, wide});
+        sum = stored;
+        if (!std::isfinite(sum))
+            return steps;
+    }
+    double product = 200 * sum;
+    double integral = product / 3;
+    bool wide = false;
+    if (!std::isfinite(integral)) {
+        product = std::ldexp(sum, -64) * 200;
+        integral = std::ldexp(product / 3, 64);
+        wide = true;
+    }
+    steps.push_back({product, integral, wide});
+    return steps;
+}
+
+void CalculationTest::theRecordHoldsEveryStepAsTheRulesDidIt_data() {
+    QTest::addColumn<Samples>("samples");
+    QTest::addColumn<std::optional<Overflow>>("trapezoidStop");
+    QTest::addColumn<std::optional<Overflow>>("simpsonStop");
+    const std::optional<Overflow> none;
+    const auto stop = [](Rule rule, bool result, int step) {
+        return std::optional(Overflow{rule, result, step});
+    };
+    int number = 0;
+    for (const OrderRow& row : OrderRows)
+        QTest::addRow("random row %d", ++number) << row.samples << none << none;
+    QTest::newRow("a strip and Simpson's scaling done wider")
+        << Samples{6e305, 6e305, -6e305, 0, 0, 0, 0} << none << none;
+    QTest::newRow("200 times Simpson's sum done wider")
+        << Samples{0, -2.3e305, 0, 0, 0, 0, 0} << none << none;
+    QTest::newRow("Simpson's doubled value done wider")
+        << Samples{-1.5e308, 0, 1e308, -1.25e307, 0, 0, 0} << stop(Rule::Trapezoid, false, 0)
+        << none;
+    QTest::newRow("the first strip, then Simpson's node 1")
+        << Samples{1e308, 1e308, 0, 0, 0, 0, 0} << stop(Rule::Trapezoid, false, 0)
+        << stop(Rule::Simpson, false, 1);
+    QTest::newRow("the last strip, the trapezoidal result")
+        << Samples{0, 0, 0, 0, 8.5e305, 0, 8.5e305} << stop(Rule::Trapezoid, true, 5) << none;
+    QTest::newRow("Simpson's scaling, its result")
+        << Samples{0, 7.5e305, 0, 0, 0, 0, 0} << none << stop(Rule::Simpson, true, 7);
+    QTest::newRow("a Simpson sum on the way, after one done wider")
+        << Samples{5e307, -5e307, 5e307, -5e307, 5e307, -5e307, 5e307} << none
+        << stop(Rule::Simpson, false, 3);
+}
+
+void CalculationTest::theRecordHoldsEveryStepAsTheRulesDidIt() {
+    QFETCH(Samples, samples);
+    QFETCH(std::optional<Overflow>, trapezoidStop);
+    QFETCH(std::optional<Overflow>, simpsonStop);
+    const SampleValues values = Filled(samples);
+    const std::tuple<double (*)(const SampleValues&, CalculationRecord*), Rule,
+                     std::optional<Overflow>, std::vector<ExpectedStep>, std::size_t>
+        rules[] = {{TrapezoidRule, Rule::Trapezoid, trapezoidStop, TrapezoidSteps(samples), 5},
+                   {SimpsonRule, Rule::Simpson, simpsonStop, SimpsonSteps(samples), 7}};
+    for (const auto& [rule, name, stop, expected, last] : rules) {
+        CalculationRecord record;
+        std::optional<double> result;
+        QCOMPARE(KindRaisedBy([&] { result = rule(values, &record); }),
+                 stop ? std::optional(ErrorKind::FloatingPoint) : std::nullopt);
+        QCOMPARE(record.error.has_value(), stop.has_value());
+        if (stop) {
+            QCOMPARE(record.error->rule, stop->rule);
+            QCOMPARE(record.error->result, stop->result);
+            QCOMPARE(record.error->step, stop->step);
+        }
+        const RuleRecord& done = record.Of(name);
+        QCOMPARE(record.Of(name == Rule::Trapezoid ? Rule::Simpson : Rule::Trapezoid).count, 0);
+        QCOMPARE(done.count, static_cast<int>(expected.size()));
+        for (std::size_t k = 0; k < expected.size(); ++k) {
+            const RecordedStep& step = done.steps[k];
+            QCOMPARE(step.wideTerm.has_value(), expected[k].wide);
+            if (step.wideTerm)
+                VERIFY_SAME_DOUBLE(
+                    std::ldexp(step.wideTerm->Mantissa(), step.wideTerm->Exponent() - 64),
+                    expected[k].term);
+            else
+                VERIFY_SAME_DOUBLE(step.term, expected[k].term);
+            VERIFY_SAME_DOUBLE(step.stored, expected[k].stored);
+        }
+        // The last value stored is the result, to the last bit.
+        QCOMPARE(done.result.has_value(), result.has_value());
+        if (result) {
+            VERIFY_SAME_DOUBLE(*done.result, *result);
+            VERIFY_SAME_DOUBLE(done.steps[last].stored, *result);
+        }
+    }
+}
+
+void CalculationTest::theRecordOnDisplayBelongsToTheCaption() {
+    FakeForm form({"1,5", "2", "3", "4", "5", "6", "7"});
+    QVERIFY(!form.ResultShown());
+    RunClick(form, StartCalculation);
+    std::optional<CalculationRecord> shown = form.ResultShown();
+    QVERIFY(shown && shown->current);
+    QCOMPARE(shown->readings, (std::array<double, 7>{1.5, 2, 3, 4, 5, 6, 7}));
+    QCOMPARE(shown->trapezoid.result, std::optional(4850.0));
+    QCOMPARE(form.caption, FiveLines.arg("4850", "4833,33333333333").toStdString());
+
+    // A click that fails before its caption leaves the record of the result
+    // on display, outdated; one that fails in Simpson's rule shows its own,
+    // with what stopped it.
+    const std::vector<std::pair<std::vector<std::string>, std::optional<double>>> clicks = {
+        {{"1,5", "2", "x", "4", "5", "6", "7"}, 4850.0},
+        {{"1e308", "1e308", "0", "0", "0", "0", "0"}, 4850.0},
+        {{"0", "7,5e305", "0", "0", "0", "0", "0"}, 1.5e308},
+    };
+    for (const auto& [texts, trapezoid] : clicks) {
+        std::copy(texts.begin(), texts.end(), form.texts.begin());
+        RunClick(form, StartCalculation);
+        shown = form.ResultShown();
+        QVERIFY(shown);
+        QCOMPARE(shown->trapezoid.result, trapezoid);
+    }
+    QVERIFY(shown->current);
+    QCOMPARE(shown->readings[1], 7.5e305);
+    QVERIFY(!shown->simpson.result);
+    QVERIFY(shown->error && shown->error->rule == Rule::Simpson && shown->error->result);
+    QCOMPARE(form.caption, TwoLines.arg("1,5E+308").toStdString());
+
+    // Text1 is read twice and its text used as read the second time.
+    FakeForm changing({"1", "1", "1", "1", "1", "1", "1"});
+    changing.secondReadOfText1 = "2";
+    RunClick(changing, StartCalculation);
+    QCOMPARE(changing.ResultShown()->readings[0], 2.0);
 }
 
 void CalculationTest::staleFlagsFromEarlierWorkDoNotStopARule() {

@@ -28,7 +28,7 @@ namespace {
 
 // The result on display after typing `texts` and clicking, as the window
 // hands it to the figure.
-std::optional<ResultOnDisplay> Clicked(const QStringList& texts) {
+std::optional<CalculationRecord> Clicked(const QStringList& texts) {
     std::vector<std::string> fields;
     for (const QString& text : texts)
         fields.push_back(text.toStdString());
@@ -213,7 +213,7 @@ void FigureTest::randomReadingsNeverBreakTheAxes() {
             const int exponent = random.bounded(-320, 308);
             texts << QString::number(mantissa, 'g', 3) + "e" + QString::number(exponent);
         }
-        const std::optional<ResultOnDisplay> shown = Clicked(texts);
+        const std::optional<CalculationRecord> shown = Clicked(texts);
         if (!shown)
             continue; // too large for the trapezoidal rule: no result, no figure
         const FigureGeometry figure = MakeFigureGeometry(shown);
@@ -324,16 +324,16 @@ void FigureTest::theSvgIsWellFormedAndComplete() {
 }
 
 void FigureTest::theTableHasTheReadingsThenTheResults() {
-    const FigureGeometry figure =
-        MakeFigureGeometry(Clicked({"0.1", "1,2", " 4,5 ", "9", "16,1", "25", "36"}));
-    QCOMPARE(QString::fromStdString(TabSeparated(ResultTable(figure))),
+    const std::optional<CalculationRecord> shown =
+        Clicked({"0.1", "1,2", " 4,5 ", "9", "16,1", "25", "36"});
+    QCOMPARE(QString::fromStdString(TabSeparated(ResultTable(shown))),
              QString("T in °C\tMesswert\n-200\t0,1\n0\t1,2\n200\t4,5\n400\t9\n600\t16,1\n"
                      "800\t25\n1000\t36\nErgebnis nach der Trapezregel\t14770\n"
                      "Ergebnis nach der Simpson-Regel\t14540\n"));
-    const QString html = QString::fromStdString(HtmlTable(ResultTable(figure)));
+    const QString html = QString::fromStdString(HtmlTable(ResultTable(shown)));
     QCOMPARE(html.count("<tr>"), 10);
     QVERIFY(html.startsWith("<table><tr><th>T in °C</th><th>Messwert</th></tr><tr><td>-200</td>"));
-    QVERIFY(ResultTable(MakeFigureGeometry(std::nullopt)).empty());
+    QVERIFY(ResultTable(std::nullopt).empty());
 }
 
 QTEST_GUILESS_MAIN(FigureTest)

@@ -469,7 +469,6 @@ void PlatformTest::onlyOverflowInvalidAndDivisionByZeroStopAStep() {
     QFETCH(char, operation);
     QFETCH(double, right);
     QFETCH(bool, raises);
-    const auto expected = raises ? std::optional(ErrorKind::FloatingPoint) : std::nullopt;
     // volatile: each call must really compute, and so set the flags again.
     const auto step = [&] {
         const volatile double l = left;
@@ -477,17 +476,17 @@ void PlatformTest::onlyOverflowInvalidAndDivisionByZeroStopAStep() {
         return operation == '*' ? l * r : l / r;
     };
 
-    // The stored value of each step is checked at once ...
+    // The stored value of each step tells at once ...
     ClearFloatingPointStatus();
-    QCOMPARE(KindRaisedBy([&] { (void)CheckFinite(step(), "x", "y"); }), expected);
+    QCOMPARE(!std::isfinite(step()), raises);
 
     // ... and the sticky flags once when a rule ends.
     ClearFloatingPointStatus();
     volatile double unchecked = step();
     (void)unchecked;
-    QCOMPARE(KindRaisedBy([] { CheckFloatingPointStatus("x", "y"); }), expected);
+    QCOMPARE(FloatingPointStatusRaised(), raises);
     ClearFloatingPointStatus();
-    CheckFloatingPointStatus("x", "y");
+    QVERIFY(!FloatingPointStatusRaised());
 }
 
 namespace {

@@ -116,8 +116,8 @@ std::unique_ptr<QMimeData> FigureMimeData(const FigureGeometry& figure) {
     return data;
 }
 
-std::unique_ptr<QMimeData> TableMimeData(const FigureGeometry& figure) {
-    const TableRows rows = ResultTable(figure);
+std::unique_ptr<QMimeData> TableMimeData(const std::optional<CalculationRecord>& record) {
+    const TableRows rows = ResultTable(record);
     if (rows.empty())
         return {};
     auto data = std::make_unique<QMimeData>();

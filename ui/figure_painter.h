@@ -5,9 +5,11 @@
 #pragma once
 
 #include "figure/figure_drawing.h"
+#include "platform/calculation_record.h"
 
 #include <QPalette>
 #include <memory>
+#include <optional>
 
 class QMimeData;
 class QPainter;
@@ -25,6 +27,7 @@ void PaintFigure(QPainter& painter, const FigureDrawing& drawing, const FigurePa
 // office programs and vector editors each take their best; the table as
 // tab-separated text and as an HTML table. Before the first result, nothing.
 [[nodiscard]] std::unique_ptr<QMimeData> FigureMimeData(const FigureGeometry& figure);
-[[nodiscard]] std::unique_ptr<QMimeData> TableMimeData(const FigureGeometry& figure);
+[[nodiscard]] std::unique_ptr<QMimeData>
+TableMimeData(const std::optional<CalculationRecord>& record);
 
 } // namespace velmora

@@ -4,9 +4,9 @@
 
 #include "ui/form1.h"
 
-#include "calc/pasted_readings.h"
 #include "calc/start_calculation.h"
 #include "platform/announcements.h"
+#include "platform/pasted_readings.h"
 #include "platform/whole_number.h"
 #include "qt_runtime/announcer.h"
 #include "qt_runtime/command_dispatch.h"
@@ -299,9 +299,18 @@ void Form1::ShowResultCurrent(bool current) {
         label->setPalette(QPalette()); // the window's colours again
     }
     label->setAccessibleDescription(FromUtf8(ResultDescription(!m_resultOutdated)));
-    // The figure shows what the result box shows.
-    if (m_figure != nullptr)
-        m_figure->ShowFigure(MakeFigureGeometry(ResultShown()));
+    // The figure shows what the result box shows, once the click has done
+    // its record: a rule that stops after the caption writes into it still.
+    if (m_figure != nullptr && !m_figureDue) {
+        m_figureDue = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_figureDue = false;
+                m_figure->ShowFigure(MakeFigureGeometry(ResultShown()));
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 // The figure belongs to the window and goes with it.
@@ -326,7 +335,7 @@ void Form1::CopyFigure() {
 }
 
 void Form1::CopyTable() {
-    PutOnClipboard(TableMimeData(MakeFigureGeometry(ResultShown())), TableCopiedAnnouncement());
+    PutOnClipboard(TableMimeData(ResultShown()), TableCopiedAnnouncement());
 }
 
 // A copy for a report, confirmed to screen readers; before the first result

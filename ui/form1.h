@@ -82,6 +82,7 @@ private:
     QAction* m_copyFigure = nullptr;
     QAction* m_copyTable = nullptr;
     FigureDialog* m_figure = nullptr; // made when first opened
+    bool m_figureDue = false;         // to be drawn again once the click is done
     Announcer* m_announcer = nullptr;
     bool m_resultOutdated = false;
     // The fields the last paste of several readings changed, the one pasted

@@ -5,7 +5,6 @@
 // What the page's script calls: a click, an edited field, the double-click in
 // the result box, a paste, the figure and the table, what "Über Velmora" says
 // and how a copy is confirmed.
-#include "calc/pasted_readings.h"
 #include "calc/start_calculation.h"
 #include "figure/figure_drawing.h"
 #include "figure/figure_svg.h"
@@ -13,6 +12,7 @@
 #include "platform/about_text.h"
 #include "platform/announcements.h"
 #include "platform/click_rules.h"
+#include "platform/pasted_readings.h"
 #include "platform/whole_number.h"
 #include "web/page_form.h"
 
@@ -82,11 +82,11 @@ Rgb RgbOf(int colour) {
 // colours (0xRRGGBB), and the table of values and results ("" before the
 // first result): {svg, table}.
 emscripten::val Figure(double width, int text, int background, int accent) {
-    const FigureGeometry figure = MakeFigureGeometry(Form().ResultShown());
+    const std::optional<CalculationRecord> record = Form().ResultShown();
     emscripten::val made = emscripten::val::object();
-    made.set("svg", FigureSvg(DrawFigure(figure, width, FigureHeight),
+    made.set("svg", FigureSvg(DrawFigure(MakeFigureGeometry(record), width, FigureHeight),
                               {RgbOf(text), RgbOf(background), RgbOf(accent)}));
-    made.set("table", TabSeparated(ResultTable(figure)));
+    made.set("table", TabSeparated(ResultTable(record)));
     return made;
 }
 

@@ -44,6 +44,9 @@ public:
 
     // Infinite where the value lies beyond the double range.
     [[nodiscard]] double ToDouble() const { return std::ldexp(m_mantissa, m_exponent); }
+    // The value is Mantissa() × 2^Exponent(), the mantissa in [0.5, 1) or 0.
+    [[nodiscard]] double Mantissa() const { return m_mantissa; }
+    [[nodiscard]] int Exponent() const { return m_exponent; }
 
 private:
     static WideDouble Scaled(double mantissa, int exponent) {

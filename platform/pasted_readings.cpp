@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/pasted_readings.h"
+#include "platform/pasted_readings.h"
 
-#include "calc/sample_values.h"
+#include "platform/calculation_record.h"
 #include "platform/number_reader.h"
 
 #include <cstddef>
@@ -64,7 +64,7 @@ std::optional<std::string_view> ReadingOfLine(std::string_view line, int field) 
     const std::string_view second = line.substr(split + 1);
     const NumberReading node = ReadNumber(line.substr(0, split));
     if (second.find_first_of(Cells) != std::string_view::npos || !node.value ||
-        *node.value != FirstNode + StepWidth * static_cast<double>(field - 1))
+        *node.value != NodeTemperature(static_cast<std::size_t>(field - 1)))
         return std::nullopt;
     return second;
 }
@@ -74,7 +74,7 @@ std::optional<std::string_view> ReadingOfLine(std::string_view line, int field) 
 std::optional<PastedReadings> SplitPastedReadings(std::string_view text, int field,
                                                   std::string_view fieldCaption) {
     if (text.find_first_of("\r\n\t;") == std::string_view::npos || field < 1 ||
-        field > SampleValues::Count)
+        field > ReadingCount)
         return std::nullopt;
 
     const std::string lines = Lines(text);
@@ -101,8 +101,7 @@ std::optional<PastedReadings> SplitPastedReadings(std::string_view text, int fie
     }
 
     // The fields from TextN down to the last.
-    const auto room =
-        static_cast<std::size_t>(SampleValues::Count) - static_cast<std::size_t>(field) + 1;
+    const auto room = static_cast<std::size_t>(ReadingCount) - static_cast<std::size_t>(field) + 1;
     if (pasted.pieces.size() > room) {
         pasted.refusal = "Ab dem Feld „" + std::string(fieldCaption) + "“ ist Platz für " +
                          std::to_string(room) + (room == 1 ? " Wert" : " Werte") +
