@@ -25,16 +25,4 @@ std::string_view OutdatedAnnouncement() {
     return "Das Ergebnis gehört nicht mehr zu den aktuellen Werten.";
 }
 
-std::string_view CopiedAnnouncement() {
-    return "Ergebnis kopiert.";
-}
-
-std::string_view FigureCopiedAnnouncement() {
-    return "Abbildung kopiert.";
-}
-
-std::string_view TableCopiedAnnouncement() {
-    return "Werte und Ergebnis kopiert.";
-}
-
 } // namespace velmora

@@ -23,11 +23,4 @@ namespace velmora {
 // The result on display no longer belongs to the values in the fields.
 [[nodiscard]] std::string_view OutdatedAnnouncement();
 
-// The whole result went to the clipboard.
-[[nodiscard]] std::string_view CopiedAnnouncement();
-
-// The figure, or the table of values and results, went to the clipboard.
-[[nodiscard]] std::string_view FigureCopiedAnnouncement();
-[[nodiscard]] std::string_view TableCopiedAnnouncement();
-
 } // namespace velmora

@@ -107,6 +107,7 @@ private slots:
     void aDoubleClickSelectsTheWholeNumber_data();
     void aDoubleClickSelectsTheWholeNumber();
     void ctrlShiftCCopiesTheWholeResultFromAnywhere();
+    void everyActionOfTheTableIsTheWindows();
 
 private:
     template <typename T> T* control(const char* name) const {
@@ -1072,6 +1073,33 @@ void MainWindowTest::aboutVelmoraOpensFromF1AndEveryMenu() {
         QVERIFY2(box.text.contains(QString::fromUtf8(says)), says);
     // The window's 18 controls are as they were.
     QCOMPARE(ControlCount(*m_form), 18);
+}
+
+// The window's actions are those of the table, each once, with its label and
+// key, waiting for a result where it needs one.
+void MainWindowTest::everyActionOfTheTableIsTheWindows() {
+    const auto made = [this](const velmora::Action& action) {
+        QList<QAction*> found;
+        for (QAction* candidate : m_form->actions())
+            if (candidate->shortcut() == QKeySequence(QString::fromUtf8(action.desktopKey.data(),
+                                                                        action.desktopKey.size()),
+                                                      QKeySequence::PortableText))
+                found << candidate;
+        return found;
+    };
+    for (const bool resultShown : {false, true}) {
+        if (resultShown) {
+            type({"1", "1", "1", "1", "1", "1", "1"});
+            QTest::mouseClick(button(), Qt::LeftButton);
+        }
+        for (const velmora::Action& action : velmora::WindowActions()) {
+            const QList<QAction*> found = made(action);
+            QCOMPARE(found.size(), 1);
+            QCOMPARE(found.front()->text().toStdString(), std::string(action.label));
+            QCOMPARE(found.front()->isEnabled(),
+                     resultShown || action.needs == velmora::ActionNeeds::Nothing);
+        }
+    }
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -46,11 +46,11 @@ void FigureView::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-FigureDialog::FigureDialog(QWidget* parent, QAction* copyFigure, QAction* copyTable)
+FigureDialog::FigureDialog(QWidget* parent, const std::vector<QAction*>& actions)
     : QDialog(parent), m_view(new FigureView(this)) {
     setWindowTitle(QStringLiteral("Verlauf"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    for (QAction* action : {copyFigure, copyTable}) {
+    for (QAction* action : actions) {
         auto* button = buttons->addButton(action->text(), QDialogButtonBox::ActionRole);
         button->setEnabled(action->isEnabled());
         connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
@@ -62,7 +62,8 @@ FigureDialog::FigureDialog(QWidget* parent, QAction* copyFigure, QAction* copyTa
     layout->addWidget(m_view, 1);
     layout->addWidget(buttons);
     // The keys of the main window work here too.
-    addActions({copyFigure, copyTable});
+    for (QAction* action : actions)
+        addAction(action);
 }
 
 void FigureDialog::ShowFigure(FigureGeometry figure) {

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QWidget>
+#include <vector>
 
 class QAction;
 
@@ -37,8 +38,9 @@ class FigureDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // The copies are Form1's actions, so the buttons and the keys do one thing.
-    FigureDialog(QWidget* parent, QAction* copyFigure, QAction* copyTable);
+    // The buttons are Form1's actions, so the buttons and the keys do one
+    // thing.
+    FigureDialog(QWidget* parent, const std::vector<QAction*>& buttons);
     void ShowFigure(FigureGeometry figure);
 
 private:

@@ -4,19 +4,22 @@
 
 #pragma once
 
-#include "calc/sample_values.h"
+#include "platform/actions.h"
+#include "platform/calculation_record.h"
 #include "platform/control_access.h"
 
 #include <QTimer>
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 class QAction;
 class QLabel;
 class QMimeData;
 class QLineEdit;
+class QMenu;
 
 namespace velmora {
 
@@ -29,7 +32,13 @@ class Form1;
 
 // The one window. Its layout lives in form1.ui; the class wires the button to
 // StartCalculation and is the window the calculation reads and writes,
-// through its typed controls.
+// through its typed controls. Its jobs, one file each:
+// - form1.cpp: the window the calculation sees (ControlAccess);
+// - form1_keys_and_mouse.cpp: what keys and the mouse do in it;
+// - form1_paste.cpp: pasting several readings at once;
+// - form1_actions.cpp: its actions and menus, built from the table of actions;
+// - form1_copies.cpp: the copies for a report;
+// - form1_outdated.cpp: how a result that is no longer current looks.
 class Form1 : public QWidget, public ControlAccess {
     Q_OBJECT
 
@@ -56,31 +65,50 @@ private:
         QLineEdit* field;
         QLabel* caption;
     };
+    // What performs one of the window's actions.
+    using Performer = void (Form1::*)(const Action&);
 
     // The row of field TextN, or nullptr for any other N.
     [[nodiscard]] const Row* RowOf(int field) const;
     // N of field TextN, or 0 for any other object.
     [[nodiscard]] int FieldNumberOf(const QObject* object) const;
-    bool PasteReadings(int field, const QString& text);
-    void ShowFieldMenu(QLineEdit* field, int number, const QPoint& position);
-    void ShowResultMenu(const QPoint& position);
+
+    // Keys and the mouse.
+    bool FilterFieldEvent(QLineEdit* field, int number, QEvent* event);
+    bool FilterResultEvent(QEvent* event);
+    bool FilterButtonEvent(QEvent* event);
     void SelectWholeNumber();
     void ShareSelection();
-    void CopyResult();
-    void ShowFigure();
-    void CopyFigure();
-    void CopyTable();
-    void PutOnClipboard(std::unique_ptr<QMimeData> data, std::string_view confirmation);
-    void DrawCurrentBorder();
+
+    // Pasting.
+    bool PasteReadings(int field, const QString& text);
+    bool UndoPaste(QLineEdit* field);
+    void ShowFieldMenu(QLineEdit* field, int number, const QPoint& position);
+
+    // The actions and their menus.
+    void MakeActions();
+    [[nodiscard]] static Performer PerformerOf(std::string_view name);
+    void AddMenuActions(QMenu& menu) const;
+    void ShowResultMenu(const QPoint& position);
     void ShowWindowMenu(const QPoint& position);
+    void ShowFigure(const Action& action);
+    void ShowAbout(const Action& action);
+    void ReachResult(const Action& action);
+
+    // The copies.
+    void CopyResult(const Action& action);
+    void CopyFigure(const Action& action);
+    void CopyTable(const Action& action);
+    void PutOnClipboard(std::unique_ptr<QMimeData> data, const Action& action);
+
+    // The outdated look.
+    void DrawCurrentBorder();
+    void RedrawFigureSoon();
 
     std::unique_ptr<Ui::Form1> m_ui;
-    std::array<Row, SampleValues::Count> m_rows{};
-    QAction* m_copyResult = nullptr;
-    QAction* m_about = nullptr;
-    QAction* m_showFigure = nullptr;
-    QAction* m_copyFigure = nullptr;
-    QAction* m_copyTable = nullptr;
+    std::array<Row, ReadingCount> m_rows{};
+    // The window's actions, in the order of the table.
+    std::vector<std::pair<const Action*, QAction*>> m_actions;
     FigureDialog* m_figure = nullptr; // made when first opened
     bool m_figureDue = false;         // to be drawn again once the click is done
     Announcer* m_announcer = nullptr;

@@ -10,7 +10,10 @@ are written once, its style and script, the WebAssembly glue and the
 WebAssembly itself, all inline. The Content-Security-Policy allows exactly
 these inline scripts and style, by hash, and nothing from anywhere.
 
-    make_page.py TEMPLATE FORM_UI STYLE PAGE_SCRIPT GLUE WASM GPL OUTPUT
+    make_page.py TEMPLATE FORM_UI ACTIONS STYLE PAGE_SCRIPT GLUE WASM GPL OUTPUT
+
+The window's actions (resources/actions.json) give the page its keys and the
+figure's buttons, as they give the desktop program its own.
 
 The page is passed on as one file, so it carries the GPL's full text and the
 notices of what the WebAssembly contains besides Velmora.
@@ -18,6 +21,7 @@ notices of what the WebAssembly contains besides Velmora.
 import base64
 import hashlib
 import html
+import json
 import os
 import re
 import subprocess
@@ -62,6 +66,27 @@ def controls(form_ui):
             level = 1 if not any("heading" in e for e in elements) else 2
             elements.append('<h%d id="%s" class="heading">%s</h%d>' % (level, name, text, level))
     return "\n".join(elements), "\n".join(rules)
+
+
+def page_actions(actions_file):
+    """What the page's script needs of each action, as JSON, and the figure's
+    buttons in the places the table gives them. A button's id is its
+    action's name with a capital, "CopyFigure"."""
+    with open(actions_file, encoding="utf-8") as f:
+        actions = json.load(f)["actions"]
+    buttons = sorted((a for a in actions if a["button"]), key=lambda a: a["button"])
+    markup = "\n".join('<button id="%s" type="button"%s>%s</button>'
+                        % (button_id(a), " disabled" if a["needs"] == "result" else "",
+                           html.escape(a["label"].replace("&", "")))
+                        for a in buttons)
+    script = [{"name": a["name"], "pageKey": a["pageKey"], "needs": a["needs"],
+               "confirmation": a["confirmation"], "button": button_id(a) if a["button"] else ""}
+              for a in actions]
+    return json.dumps(script, ensure_ascii=False, separators=(",", ":")), markup
+
+
+def button_id(action):
+    return action["name"][0].upper() + action["name"][1:]
 
 
 def notices():
@@ -119,13 +144,14 @@ def packed(wasm_file):
                           check=True).stdout
 
 
-def main(template, form_ui, style_file, page_script_file, glue_file, wasm_file, gpl_file,
-         output):
+def main(template, form_ui, actions_file, style_file, page_script_file, glue_file, wasm_file,
+         gpl_file, output):
     elements, rules = controls(form_ui)
+    actions, buttons = page_actions(actions_file)
     with open(style_file, encoding="utf-8") as f:
         style = compact(re.sub(r"/\*.*?\*/", "", f.read(), flags=re.S), "/*") + "\n" + rules + "\n"
     with open(page_script_file, encoding="utf-8") as f:
-        page_script = minified(f.read())
+        page_script = minified(f.read().replace("/*@ACTIONS@*/[]", actions))
     with open(glue_file, encoding="utf-8") as f:
         glue = minified(f.read())
     # The WebAssembly goes in gzipped, which halves what it adds to the page
@@ -155,6 +181,7 @@ def main(template, form_ui, style_file, page_script_file, glue_file, wasm_file, 
     with open(gpl_file, encoding="utf-8") as f:
         gpl = f.read().strip()
     page = page.replace("@CSP@", policy).replace("@CONTROLS@", elements)
+    page = page.replace("@FIGURE_BUTTONS@", buttons)
     page = page.replace("\n@NOTICES@\n", "\n" + html.escape(notices()) + "\n")
     page = page.replace("\n@GPL@\n", "\n" + html.escape(gpl) + "\n")
     page = page.replace("\n@STYLE@\n", "\n" + style + "\n")

@@ -76,13 +76,15 @@ var velmoraPage = (() => {
         },
     };
 
-    const copied = (what) => () => announce(Module.copiedAnnouncement(what));
+    // The window's actions (resources/actions.json), by name.
+    const actions = new Map(/*@ACTIONS@*/[].map((action) => [action.name, action]));
+    const copied = (name) => () => announce(actions.get(name).confirmation);
     const copyResult = () => {
         const text = result.textContent;
         if (text === "")
             return;
         if (navigator.clipboard)
-            navigator.clipboard.writeText(text).then(copied(0)).catch(() => {});
+            navigator.clipboard.writeText(text).then(copied("copyResult")).catch(() => {});
     };
 
     // The figure "Verlauf" below the form: redrawn whenever the result or
@@ -97,7 +99,9 @@ var velmoraPage = (() => {
         const made = Module.figure(width, colour(style.color), colour(style.backgroundColor), colour(style.getPropertyValue("--accent").trim()));
         figure.innerHTML = made.svg;
         table = made.table;
-        element("CopyFigure").disabled = element("CopyTable").disabled = table === "";
+        for (const action of actions.values())
+            if (action.needs === "result" && element(action.button))
+                element(action.button).disabled = table === "";
     };
     // Both formats where the browser takes SVG, so that vector editors get
     // theirs; the PNG, drawn from the SVG at twice its size, always.
@@ -119,11 +123,22 @@ var velmoraPage = (() => {
         if (ClipboardItem.supports && ClipboardItem.supports("image/svg+xml"))
             formats["image/svg+xml"] = svg;
         await navigator.clipboard.write([new ClipboardItem(formats)]);
-        copied(1)();
+        copied("copyFigure")();
     };
     const copyTable = () => {
         if (table !== "" && navigator.clipboard)
-            navigator.clipboard.writeText(table).then(copied(2)).catch(() => {});
+            navigator.clipboard.writeText(table).then(copied("copyTable")).catch(() => {});
+    };
+
+    // Whether a key event is the key "Alt+Shift+C" or "F9", no other
+    // modifier held: letters by their place on the keyboard, whatever
+    // character the layout gives them.
+    const pressed = (event, key) => {
+        const parts = key.split("+");
+        const name = parts.pop();
+        const held = (modifier) => parts.includes(modifier);
+        return event.altKey === held("Alt") && event.shiftKey === held("Shift") && event.ctrlKey === held("Ctrl") && !event.metaKey &&
+            (name.length === 1 ? event.code === "Key" + name : event.key === name);
     };
 
     // The values a paste of several readings replaced, for one Strg+Z in the
@@ -179,50 +194,38 @@ var velmoraPage = (() => {
                     Module.click();
             });
         }
-        // The whole result, from anywhere: Alt+Umschalt+C, since browsers keep
-        // Strg+Umschalt+C for themselves.
-        document.addEventListener("keydown", (event) => {
-            if (event.code === "KeyC" && event.altKey && event.shiftKey && !event.ctrlKey && !event.metaKey) {
-                event.preventDefault();
-                copyResult();
-            }
-        });
-        // The figure and the copies, by key: F9, Alt+Umschalt+B and T.
-        element("CopyFigure").addEventListener("click", () => copyFigure().catch(() => {}));
-        element("CopyTable").addEventListener("click", copyTable);
-        document.addEventListener("keydown", (event) => {
-            if (!event.altKey || !event.shiftKey || event.ctrlKey || event.metaKey)
-                return;
-            const copy = { KeyB: () => copyFigure().catch(() => {}), KeyT: copyTable }[event.code];
-            if (copy) {
-                event.preventDefault();
-                copy();
-            }
-        });
-        document.addEventListener("keydown", (event) => {
-            if (event.key === "F9" && !event.altKey && !event.shiftKey && !event.ctrlKey && !event.metaKey) {
-                event.preventDefault();
+        // Each action by its key, from anywhere on the page. Browsers keep
+        // some of the desktop's keys for themselves, so the page has its own
+        // where it must: Alt+Umschalt+C copies the whole result.
+        const perform = {
+            copyResult,
+            copyTable,
+            copyFigure: () => copyFigure().catch(() => {}),
+            showFigure: () => {
                 figure.scrollIntoView();
                 figure.focus();
-            }
+            },
+            about: () => {
+                element("AboutText").textContent = Module.about();
+                element("About").showModal();
+            },
+            reachResult: () => result.focus(),
+        };
+        for (const action of actions.values()) {
+            const button = element(action.button);
+            if (button)
+                button.addEventListener("click", perform[action.name]);
+        }
+        document.addEventListener("keydown", (event) => {
+            for (const action of actions.values())
+                if (pressed(event, action.pageKey)) {
+                    event.preventDefault();
+                    perform[action.name]();
+                    return;
+                }
         });
         window.addEventListener("resize", drawFigure);
         drawFigure();
-        // The result box, by key, as on the desktop: F8.
-        document.addEventListener("keydown", (event) => {
-            if (event.key === "F8" && !event.altKey && !event.shiftKey && !event.ctrlKey && !event.metaKey) {
-                event.preventDefault();
-                result.focus();
-            }
-        });
-        // "Über Velmora": Alt+Umschalt+V.
-        document.addEventListener("keydown", (event) => {
-            if (event.code === "KeyV" && event.altKey && event.shiftKey && !event.ctrlKey && !event.metaKey) {
-                event.preventDefault();
-                element("AboutText").textContent = Module.about();
-                element("About").showModal();
-            }
-        });
         // A double-click on a number selects the whole number.
         result.addEventListener("dblclick", () => {
             const selection = window.getSelection();

@@ -3,14 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the page's script calls: a click, an edited field, the double-click in
-// the result box, a paste, the figure and the table, what "Über Velmora" says
-// and how a copy is confirmed.
+// the result box, a paste, the figure and the table, and what "Über Velmora"
+// says.
 #include "calc/start_calculation.h"
 #include "figure/figure_drawing.h"
 #include "figure/figure_svg.h"
 #include "figure/result_table.h"
 #include "platform/about_text.h"
-#include "platform/announcements.h"
 #include "platform/click_rules.h"
 #include "platform/pasted_readings.h"
 #include "platform/whole_number.h"
@@ -66,13 +65,6 @@ std::string About() {
     return AboutText(VELMORA_VERSION);
 }
 
-// The confirmation of a copy: 0 the result, 1 the figure, 2 the table.
-std::string CopiedText(int what) {
-    return std::string(what == 1   ? FigureCopiedAnnouncement()
-                       : what == 2 ? TableCopiedAnnouncement()
-                                   : CopiedAnnouncement());
-}
-
 Rgb RgbOf(int colour) {
     return {static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
             static_cast<std::uint8_t>(colour)};
@@ -101,7 +93,6 @@ std::string FigureForDocument() {
 
 EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("about", &About);
-    emscripten::function("copiedAnnouncement", &CopiedText);
     emscripten::function("click", &Click);
     emscripten::function("fieldEdited", &FieldEdited);
     emscripten::function("figure", &Figure);
