@@ -1081,9 +1081,9 @@ void MainWindowTest::everyActionOfTheTableIsTheWindows() {
     const auto made = [this](const velmora::Action& action) {
         QList<QAction*> found;
         for (QAction* candidate : m_form->actions())
-            if (candidate->shortcut() == QKeySequence(QString::fromUtf8(action.desktopKey.data(),
-                                                                        action.desktopKey.size()),
-                                                      QKeySequence::PortableText))
+            if (candidate->shortcut() ==
+                QKeySequence(QString::fromUtf8(action.desktopKey.data(), action.desktopKey.size()),
+                             QKeySequence::PortableText))
                 found << candidate;
         return found;
     };
