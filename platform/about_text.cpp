@@ -20,4 +20,19 @@ std::string AboutText(std::string_view version) {
            shown + "-source.tar.gz), für Windows samt dem Quelltext des enthaltenen Qt.";
 }
 
+std::string_view NoticesHeading() {
+    return "Enthaltene Software und ihre &Lizenzen";
+}
+
+std::string_view CloseLabel() {
+    return "&Schließen";
+}
+
+std::string WithoutMnemonic(std::string_view label) {
+    std::string shown(label);
+    if (const std::size_t mark = shown.find('&'); mark != std::string::npos)
+        shown.erase(mark, 1);
+    return shown;
+}
+
 } // namespace velmora

@@ -5,6 +5,7 @@
 #include "ui/about_velmora.h"
 
 #include "platform/about_text.h"
+#include "ui/qt_text.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -35,9 +36,9 @@ QString Notices() {
 
 } // namespace
 
-void ShowAboutVelmora(QWidget* parent) {
+void ShowAboutVelmora(QWidget* parent, const Action& action) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Über Velmora"));
+    dialog.setWindowTitle(FromUtf8(WithoutMnemonic(action.label)));
     auto* layout = new QVBoxLayout(&dialog);
     auto* about = new QLabel(
         QString::fromStdString(AboutText(QCoreApplication::applicationVersion().toStdString())));
@@ -45,12 +46,12 @@ void ShowAboutVelmora(QWidget* parent) {
     about->setWordWrap(true);
     about->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout->addWidget(about);
-    auto* heading = new QLabel(QStringLiteral("Enthaltene Software und ihre &Lizenzen:"));
+    auto* heading = new QLabel(FromUtf8(NoticesHeading()) + QLatin1Char(':'));
     layout->addWidget(heading);
     auto* notices = new QPlainTextEdit(Notices());
     notices->setReadOnly(true);
     notices->setMinimumSize(460, 200);
-    notices->setAccessibleName(QStringLiteral("Enthaltene Software und ihre Lizenzen"));
+    notices->setAccessibleName(FromUtf8(WithoutMnemonic(NoticesHeading())));
     heading->setBuddy(notices);
     layout->addWidget(notices);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "platform/actions.h"
+
 class QWidget;
 
 namespace velmora {
@@ -11,6 +13,7 @@ namespace velmora {
 // "Über Velmora": modal over `parent`, like the message box. The version,
 // copyright, licence and where the source is; the notices of what the
 // program contains; and Qt's own About box.
-void ShowAboutVelmora(QWidget* parent);
+// Titled as `action`, which opens it, is labelled.
+void ShowAboutVelmora(QWidget* parent, const Action& action);
 
 } // namespace velmora

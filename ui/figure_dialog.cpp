@@ -5,7 +5,9 @@
 #include "ui/figure_dialog.h"
 
 #include "figure/figure_drawing.h"
+#include "platform/about_text.h"
 #include "ui/figure_painter.h"
+#include "ui/qt_text.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -56,7 +58,7 @@ FigureDialog::FigureDialog(QWidget* parent, const std::vector<QAction*>& actions
         connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
         connect(button, &QPushButton::clicked, action, &QAction::trigger);
     }
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Schließen"));
+    buttons->button(QDialogButtonBox::Close)->setText(FromUtf8(CloseLabel()));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);

@@ -115,8 +115,8 @@ void Form1::ShowFigure(const Action& /*action*/) {
     m_figure->activateWindow();
 }
 
-void Form1::ShowAbout(const Action& /*action*/) {
-    ShowAboutVelmora(this);
+void Form1::ShowAbout(const Action& action) {
+    ShowAboutVelmora(this, action);
 }
 
 // The result box, by key: it takes the focus only by a click otherwise, and

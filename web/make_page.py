@@ -79,7 +79,8 @@ def page_actions(actions_file):
                         % (button_id(a), " disabled" if a["needs"] == "result" else "",
                            html.escape(a["label"].replace("&", "")))
                         for a in buttons)
-    script = [{"name": a["name"], "pageKey": a["pageKey"], "needs": a["needs"],
+    script = [{"name": a["name"], "label": a["label"].replace("&", ""),
+               "pageKey": a["pageKey"], "needs": a["needs"],
                "confirmation": a["confirmation"], "button": button_id(a) if a["button"] else ""}
               for a in actions]
     return json.dumps(script, ensure_ascii=False, separators=(",", ":")), markup

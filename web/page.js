@@ -205,10 +205,7 @@ var velmoraPage = (() => {
                 figure.scrollIntoView();
                 figure.focus();
             },
-            about: () => {
-                element("AboutText").textContent = Module.about();
-                element("About").showModal();
-            },
+            about: () => element("About").showModal(),
             reachResult: () => result.focus(),
         };
         for (const action of actions.values()) {
@@ -241,6 +238,12 @@ var velmoraPage = (() => {
             selection.removeAllRanges();
             selection.addRange(range);
         });
+        // "Über Velmora" in the words of the desktop's.
+        const about = Module.about();
+        element("AboutTitle").textContent = actions.get("about").label;
+        element("AboutText").textContent = about.text;
+        element("AboutNotices").textContent = about.notices;
+        element("AboutClose").textContent = about.close;
         button.disabled = false;
         button.focus();
         // The heading, once, after the screen reader has said the page.

@@ -61,8 +61,14 @@ emscripten::val PastedReadingsFor(const std::string& text, int field) {
     return result;
 }
 
-std::string About() {
-    return AboutText(VELMORA_VERSION);
+// What "Über Velmora" says, and the words of its window: {text, notices,
+// close}.
+emscripten::val About() {
+    emscripten::val about = emscripten::val::object();
+    about.set("text", AboutText(VELMORA_VERSION));
+    about.set("notices", WithoutMnemonic(NoticesHeading()));
+    about.set("close", WithoutMnemonic(CloseLabel()));
+    return about;
 }
 
 Rgb RgbOf(int colour) {
