@@ -5,8 +5,10 @@
 #include "platform/pasted_readings.h"
 
 #include "platform/calculation_record.h"
+#include "platform/number_messages.h"
 #include "platform/number_reader.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace velmora {
@@ -69,6 +71,43 @@ std::optional<std::string_view> ReadingOfLine(std::string_view line, int field) 
     return second;
 }
 
+bool HoldsNumber(std::string_view cell) {
+    return ReadNumber(cell).value.has_value();
+}
+
+// A heading above the readings, such as "Messwert" or "T in °C | Wert": a
+// first line whose every cell holds no number, while every cell below holds
+// one. An empty cell holds no number.
+bool IsHeading(const std::vector<std::string_view>& lines) {
+    const auto allCells = [](std::string_view line, bool numbers) {
+        bool all = true;
+        ForEachPiece(line, Cells,
+                     [&](std::string_view cell) { all = all && HoldsNumber(cell) == numbers; });
+        return all;
+    };
+    if (lines.size() < 2 || !allCells(lines.front(), false))
+        return false;
+    for (std::size_t k = 1; k < lines.size(); ++k)
+        if (!allCells(lines[k], true))
+            return false;
+    return true;
+}
+
+// "„8“ und „9“", or the first three and how many more.
+std::string Listed(const std::vector<std::string>& pieces) {
+    constexpr std::size_t Named = 3;
+    const std::size_t shown = pieces.size() > Named + 1 ? Named : pieces.size();
+    std::string list;
+    for (std::size_t k = 0; k < shown; ++k) {
+        if (k > 0)
+            list += k + 1 == shown && shown == pieces.size() ? " und " : ", ";
+        list += QuotedText(pieces[k]);
+    }
+    if (shown < pieces.size())
+        list += " und " + std::to_string(pieces.size() - shown) + " weitere";
+    return list;
+}
+
 } // namespace
 
 std::optional<PastedReadings> SplitPastedReadings(std::string_view text, int field,
@@ -80,20 +119,27 @@ std::optional<PastedReadings> SplitPastedReadings(std::string_view text, int fie
     const std::string lines = Lines(text);
     PastedReadings pasted;
     if (lines.find('\n') == std::string::npos) {
-        // One row: its cells.
-        ForEachPiece(lines, Cells,
-                     [&](std::string_view cell) { pasted.pieces.push_back(Trimmed(cell)); });
+        // One row: its cells, after a heading cell if it has one.
+        std::vector<std::string_view> cells;
+        ForEachPiece(lines, Cells, [&](std::string_view cell) { cells.push_back(cell); });
+        const bool heading = cells.size() > 1 && !HoldsNumber(cells.front()) &&
+                             std::all_of(cells.begin() + 1, cells.end(), HoldsNumber);
+        for (std::size_t k = heading ? 1 : 0; k < cells.size(); ++k)
+            pasted.pieces.push_back(Trimmed(cells[k]));
     } else {
-        // A column, or the temperatures beside it.
+        // A column, or the temperatures beside it, after a heading row if it
+        // has one.
+        std::vector<std::string_view> rows;
+        ForEachPiece(lines, "\n", [&](std::string_view row) { rows.push_back(row); });
         int line = field;
-        ForEachPiece(lines, "\n", [&](std::string_view text) {
-            const std::optional<std::string_view> reading = ReadingOfLine(text, line++);
+        for (std::size_t k = IsHeading(rows) ? 1 : 0; k < rows.size(); ++k) {
+            const std::optional<std::string_view> reading = ReadingOfLine(rows[k], line++);
             if (!reading)
                 pasted.refusal = "Eingefügt wurde eine Tabelle mit mehreren Spalten. Bitte nur "
                                  "die Spalte mit den Messwerten kopieren.";
             else
                 pasted.pieces.push_back(Trimmed(*reading));
-        });
+        }
         if (!pasted.refusal.empty()) {
             pasted.pieces.clear();
             return pasted;
@@ -105,7 +151,10 @@ std::optional<PastedReadings> SplitPastedReadings(std::string_view text, int fie
     if (pasted.pieces.size() > room) {
         pasted.refusal = "Ab dem Feld „" + std::string(fieldCaption) + "“ ist Platz für " +
                          std::to_string(room) + (room == 1 ? " Wert" : " Werte") +
-                         "; eingefügt wurden " + std::to_string(pasted.pieces.size()) + ".";
+                         "; eingefügt wurden " + std::to_string(pasted.pieces.size()) + ". Für " +
+                         Listed({pasted.pieces.begin() + static_cast<std::ptrdiff_t>(room),
+                                 pasted.pieces.end()}) +
+                         " ist kein Feld mehr frei.";
         pasted.pieces.clear();
     }
     return pasted;

@@ -857,10 +857,40 @@ void CalculationTest::pastedTextsAreSplitIntoReadings_data() {
     QTest::newRow("more pieces than fields from there down")
         << "1\n2\n3\n4\n5\n"
         << 4 << true << QStringList()
-        << "Ab dem Feld „Text4“ ist Platz für 4 Werte; eingefügt wurden 5.";
+        << "Ab dem Feld „Text4“ ist Platz für 4 Werte; eingefügt wurden 5. Für „5“ ist kein Feld "
+           "mehr frei.";
     QTest::newRow("room for one")
         << "1\t2" << 7 << true << QStringList()
-        << "Ab dem Feld „Text7“ ist Platz für 1 Wert; eingefügt wurden 2.";
+        << "Ab dem Feld „Text7“ ist Platz für 1 Wert; eingefügt wurden 2. Für „2“ ist kein Feld "
+           "mehr frei.";
+    QTest::newRow("what does not fit, named")
+        << "1\n2\n3\n4\n5\n6\n7\n8\n\n"
+        << 1 << true << QStringList()
+        << "Ab dem Feld „Text1“ ist Platz für 7 Werte; eingefügt wurden 9. Für „8“ und „“ ist kein "
+           "Feld mehr frei.";
+    QTest::newRow("many that do not fit, the first three named")
+        << "1;2;3;4;5;6;7;8;9;10;11;12" << 2 << true << QStringList()
+        << "Ab dem Feld „Text2“ ist Platz für 6 Werte; eingefügt wurden 12. Für „7“, „8“, „9“ und "
+           "3 "
+           "weitere ist kein Feld mehr frei.";
+    QTest::newRow("a heading cell above the column") << "Messwert\n1,5\n2\n3\n4\n5\n6\n7\n"
+                                                     << 1 << true << seven << "";
+    QTest::newRow("a heading row above two columns")
+        << "T in °C\tMesswert\n-200\t1,5\n0\t2\n200\t3\n400\t4\n600\t5\n800\t6\n1000\t7\n"
+        << 1 << true << seven << "";
+    QTest::newRow("a heading cell before a row")
+        << "Wert;1,5;2;3;4;5;6;7" << 1 << true << seven << "";
+    QTest::newRow("no heading where another cell holds no number")
+        << "Messwert\n1,5\nx\n"
+        << 5 << true << QStringList{"Messwert", "1,5", "x"} << "";
+    QTest::newRow("no heading where a cell below is empty")
+        << "Messwert\n1,5\n\n3\n"
+        << 4 << true << QStringList{"Messwert", "1,5", "", "3"} << "";
+    QTest::newRow("a heading is no temperature: the block is still refused")
+        << "T\tWert\n-200\t1,5\n5\t2\n"
+        << 1 << true << QStringList()
+        << "Eingefügt wurde eine Tabelle mit mehreren Spalten. Bitte nur die Spalte mit den "
+           "Messwerten kopieren.";
     QTest::newRow("exactly the room left") << "6;7" << 6 << true << QStringList{"6", "7"} << "";
 }
 
