@@ -18,11 +18,13 @@ enum class ActionNeeds { Nothing, Result };
 struct Action {
     std::string_view name;
     std::string_view label;      // with its mnemonic; empty for a key alone
-    std::string_view desktopKey; // as Qt reads keys, "Ctrl+Shift+C"
-    std::string_view pageKey;    // the same way, "Alt+Shift+C"
+    std::string_view desktopKey; // as Qt reads keys, "Ctrl+Shift+C"; empty for none
+    std::string_view pageKey;    // the same way, "Alt+Shift+C"; empty for none
     ActionNeeds needs;
     std::string_view confirmation; // what screen readers hear once it is done
-    int menu;                      // its group in the menus; 0 for none
+    bool resultMenu;               // in the result box's context menu
+    bool windowMenu;               // in the window's own
+    int group;                     // its group there, between separators
     int button;                    // its place among the figure's buttons; 0 for none
 };
 

@@ -10,8 +10,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QtTest>
 #include <algorithm>
 #include <memory>
@@ -29,6 +31,8 @@ private slots:
     void oneStrgZUndoesThePasteUntilTheNextEdit();
     void tooManyReadingsChangeNothingAndSaySo();
     void oneCellPastesWhereTheCursorIs();
+    void aPasteWhereNoFieldHasTheFocusGoesIntoText1_data();
+    void aPasteWhereNoFieldHasTheFocusGoesIntoText1();
 
 private:
     QLineEdit* field(int number) const {
@@ -144,8 +148,10 @@ void PasteTest::tooManyReadingsChangeNothingAndSaySo() {
     paste(4, "Strg+V");
     QCOMPARE(fields(), QStringList(7, QString()));
     QCOMPARE(m_boxes.seen.size(), 1);
-    QCOMPARE(m_boxes.seen.front().text,
-             QStringLiteral("Ab dem Feld „T = 400 °C“ ist Platz für 4 Werte; eingefügt wurden 5."));
+    QCOMPARE(
+        m_boxes.seen.front().text,
+        QStringLiteral("Ab dem Feld „T = 400 °C“ ist Platz für 4 Werte; eingefügt wurden 5. Für "
+                       "„5“ ist kein Feld mehr frei."));
     QCOMPARE(m_boxes.seen.front().title, QStringLiteral("Velmora"));
 }
 
@@ -157,6 +163,53 @@ void PasteTest::oneCellPastesWhereTheCursorIs() {
     QTest::keyClick(field(1), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(field(1)->text(), QStringLiteral("1,52"));
     QCOMPARE(field(2)->text(), QString());
+}
+
+void PasteTest::aPasteWhereNoFieldHasTheFocusGoesIntoText1_data() {
+    QTest::addColumn<QString>("route");
+    QTest::newRow("Strg+V on the button") << "Strg+V on the button";
+    QTest::newRow("Umschalt+Einfg on the button") << "Umschalt+Einfg on the button";
+    QTest::newRow("Strg+V in the result box") << "Strg+V in the result box";
+    QTest::newRow("the window's menu") << "the window's menu";
+}
+
+void PasteTest::aPasteWhereNoFieldHasTheFocusGoesIntoText1() {
+    QFETCH(QString, route);
+    auto* button = m_form->findChild<QPushButton*>(QStringLiteral("Command1"));
+    auto* result = m_form->findChild<QLabel*>(QStringLiteral("Label10"));
+    for (const QString& pasted : {QStringLiteral("1,5\n2\n3\n"), QStringLiteral("7,25")}) {
+        for (int n = 1; n <= 7; ++n)
+            field(n)->clear();
+        QGuiApplication::clipboard()->setText(pasted);
+        if (route.endsWith(QLatin1String("on the button"))) {
+            button->setFocus();
+            if (route.startsWith(QLatin1String("Strg")))
+                QTest::keyClick(button, Qt::Key_V, Qt::ControlModifier);
+            else
+                QTest::keyClick(button, Qt::Key_Insert, Qt::ShiftModifier);
+        } else if (route.endsWith(QLatin1String("result box"))) {
+            result->setFocus();
+            QTest::keyClick(result, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(420, 20),
+                                    m_form->mapToGlobal(QPoint(420, 20)));
+            QCoreApplication::sendEvent(m_form.get(), &event);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            const QList<QAction*> actions = menu->actions();
+            QCOMPARE(actions.front()->text(), QStringLiteral("Messwerte ein&fügen"));
+            actions.front()->trigger();
+            menu->close();
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(fields(), pasted.contains(QLatin1Char('\n'))
+                               ? (QStringList{"1,5", "2", "3", "", "", "", ""})
+                               : (QStringList{"7,25", "", "", "", "", "", ""}));
+        // After a menu, the offscreen platform gives no window the focus back.
+        if (route != "the window's menu")
+            QCOMPARE(QApplication::focusWidget(), field(1));
+        QCOMPARE(m_boxes.seen.size(), 0);
+    }
 }
 
 QTEST_MAIN(PasteTest)

@@ -84,11 +84,13 @@ private:
     bool PasteReadings(int field, const QString& text);
     bool UndoPaste(QLineEdit* field);
     void ShowFieldMenu(QLineEdit* field, int number, const QPoint& position);
+    void PasteIntoFirstField();
+    void PasteFromMenu(const Action& action);
 
     // The actions and their menus.
     void MakeActions();
     [[nodiscard]] static Performer PerformerOf(std::string_view name);
-    void AddMenuActions(QMenu& menu) const;
+    void AddMenuActions(QMenu& menu, bool resultMenu) const;
     void ShowResultMenu(const QPoint& position);
     void ShowWindowMenu(const QPoint& position);
     void ShowFigure(const Action& action);

@@ -23,9 +23,13 @@ namespace velmora {
 
 Form1::Performer Form1::PerformerOf(std::string_view name) {
     static constexpr std::pair<std::string_view, Performer> Performers[] = {
-        {"copyResult", &Form1::CopyResult}, {"copyTable", &Form1::CopyTable},
-        {"copyFigure", &Form1::CopyFigure}, {"showFigure", &Form1::ShowFigure},
-        {"about", &Form1::ShowAbout},       {"reachResult", &Form1::ReachResult},
+        {"copyResult", &Form1::CopyResult},
+        {"copyTable", &Form1::CopyTable},
+        {"copyFigure", &Form1::CopyFigure},
+        {"showFigure", &Form1::ShowFigure},
+        {"about", &Form1::ShowAbout},
+        {"reachResult", &Form1::ReachResult},
+        {"pasteReadings", &Form1::PasteFromMenu},
     };
     for (const auto& [performed, performer] : Performers)
         if (performed == name)
@@ -38,7 +42,9 @@ Form1::Performer Form1::PerformerOf(std::string_view name) {
 void Form1::MakeActions() {
     for (const Action& action : WindowActions()) {
         auto* made = new QAction(FromUtf8(action.label), this);
-        made->setShortcut(QKeySequence(FromUtf8(action.desktopKey), QKeySequence::PortableText));
+        if (!action.desktopKey.empty())
+            made->setShortcut(
+                QKeySequence(FromUtf8(action.desktopKey), QKeySequence::PortableText));
         made->setEnabled(action.needs == ActionNeeds::Nothing);
         connect(made, &QAction::triggered, this,
                 [this, &action, perform = PerformerOf(action.name)] { (this->*perform)(action); });
@@ -50,15 +56,15 @@ void Form1::MakeActions() {
     connect(this, &QWidget::customContextMenuRequested, this, &Form1::ShowWindowMenu);
 }
 
-// The actions of the menus in their groups, a separator between two.
-void Form1::AddMenuActions(QMenu& menu) const {
+// The actions of one of the menus in their groups, a separator between two.
+void Form1::AddMenuActions(QMenu& menu, bool resultMenu) const {
     int group = 0;
     for (const auto& [action, made] : m_actions) {
-        if (action->menu == 0)
+        if (!(resultMenu ? action->resultMenu : action->windowMenu))
             continue;
-        if (group != 0 && action->menu != group)
+        if (group != 0 && action->group != group)
             menu.addSeparator();
-        group = action->menu;
+        group = action->group;
         menu.addAction(made);
     }
 }
@@ -83,7 +89,7 @@ void Form1::ShowResultMenu(const QPoint& position) {
     selectAll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     selectAll->setEnabled(!label->text().isEmpty());
     menu->addSeparator();
-    AddMenuActions(*menu);
+    AddMenuActions(*menu, true);
     menu->popup(label->mapToGlobal(position));
 }
 
@@ -91,7 +97,7 @@ void Form1::ShowResultMenu(const QPoint& position) {
 void Form1::ShowWindowMenu(const QPoint& position) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    AddMenuActions(*menu);
+    AddMenuActions(*menu, false);
     menu->popup(mapToGlobal(position));
 }
 

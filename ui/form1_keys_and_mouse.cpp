@@ -55,8 +55,15 @@ bool Form1::FilterResultEvent(QEvent* event) {
         return true;
     // Every other way of selecting in the result box, by mouse or keys (the
     // menu's "Alles auswählen" sends the keys too).
-    case QEvent::MouseButtonRelease:
     case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+            PasteIntoFirstField();
+            return true;
+        }
+        label->event(event);
+        ShareSelection();
+        return true;
+    case QEvent::MouseButtonRelease:
         label->event(event);
         ShareSelection();
         return true;
@@ -121,6 +128,10 @@ bool Form1::FilterButtonEvent(QEvent* event) {
     // the key is down, one calculation when it comes up.
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (event->type() == QEvent::KeyPress && key->matches(QKeySequence::Paste)) {
+            PasteIntoFirstField();
+            return true;
+        }
         if (IsEnterKey(*key)) {
             QKeyEvent space(key->type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
                             key->isAutoRepeat());

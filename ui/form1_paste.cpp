@@ -59,6 +59,20 @@ bool Form1::UndoPaste(QLineEdit* field) {
     return true;
 }
 
+// Strg+V and Umschalt+Einfg where the focus is on no field (the button, the
+// result box), and the window menu's "Messwerte einfügen": a paste into
+// Text1, as if it had the focus.
+void Form1::PasteIntoFirstField() {
+    QLineEdit* first = m_rows.front().field;
+    first->setFocus(Qt::OtherFocusReason);
+    if (!PasteReadings(1, QGuiApplication::clipboard()->text()))
+        first->paste();
+}
+
+void Form1::PasteFromMenu(const Action& /*action*/) {
+    PasteIntoFirstField();
+}
+
 // The field's own menu, whose "Einfügen" pastes by the same rules as the keys.
 void Form1::ShowFieldMenu(QLineEdit* field, int number, const QPoint& position) {
     QMenu* menu = field->createStandardContextMenu();

@@ -169,8 +169,22 @@ var velmoraPage = (() => {
         pasteUndo = undo;
     };
 
+    // Strg+V where no field has the focus (the button, the result box), as on
+    // the desktop: a paste into Text1, as if it had the focus.
+    const pasteIntoText1 = (event) => {
+        if (event.target instanceof HTMLInputElement || event.target.closest("dialog"))
+            return;
+        focus(field(1), false);
+        paste(1, event);
+        if (!event.defaultPrevented) {
+            event.preventDefault();
+            document.execCommand("insertText", false, event.clipboardData.getData("text/plain"));
+        }
+    };
+
     const start = () => {
         button.addEventListener("click", () => Module.click());
+        document.addEventListener("paste", pasteIntoText1);
         for (let n = 1; field(n); ++n) {
             field(n).addEventListener("input", () => {
                 pasteUndo = null;
