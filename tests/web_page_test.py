@@ -292,13 +292,23 @@ class Page(unittest.TestCase):
         self.assertEqual(self.description(), "Ergebnis")
         # Too many: nothing changes, a box says why.
         self.paste_into("Text5", "1\n2\n3\n4\n")
-        self.assertEqual(self.box(), "Ab dem Feld „T = 600 °C“ ist Platz für 3 Werte; eingefügt wurden 4.")
+        self.assertEqual(self.box(), "Ab dem Feld „T = 600 °C“ ist Platz für 3 Werte; eingefügt wurden 4. "
+                                     "Für „4“ ist kein Feld mehr frei.")
         self.close_box()
         self.assertEqual(self.values(), ["1,5", "2", "3", "4", "5", "6", "7"])
         # One cell goes in where the cursor is.
         self.paste_into("Text7", "8\n")
         self.assertEqual(self.values()[6], "78")
         self.assertEqual(self.description(), OUTDATED)
+        # With the focus on the button, a column with its heading goes into
+        # Text1 and below.
+        self.type_values([""] * 7)
+        self.driver.execute_async_script(
+            "navigator.clipboard.writeText(arguments[0]).then(arguments[1])", "Messwert\n1\n2\n")
+        self.driver.execute_script("document.getElementById('Command1').focus()")
+        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("v").key_up(Keys.CONTROL).perform()
+        self.assertEqual(self.values(), ["1", "2", "", "", "", "", ""])
+        self.assertEqual(self.active(), "Text1")
 
     def figure(self):
         """The figure's curves, texts and text alternative, as the page shows it."""
