@@ -510,7 +510,7 @@ void CalculationTest::theRecordHoldsEveryStepAsTheRulesDidIt() {
     for (const auto& [rule, name, stop, expected, last] : rules) {
         CalculationRecord record;
         std::optional<double> result;
-        QCOMPARE(KindRaisedBy([&] { result = rule(values, &record); }),
+        QCOMPARE(KindRaisedBy([&, rule = rule] { result = rule(values, &record); }),
                  stop ? std::optional(ErrorKind::FloatingPoint) : std::nullopt);
         QCOMPARE(record.error.has_value(), stop.has_value());
         if (stop) {

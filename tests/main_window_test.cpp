@@ -1082,7 +1082,8 @@ void MainWindowTest::everyActionOfTheTableIsTheWindows() {
         QList<QAction*> found;
         for (QAction* candidate : m_form->actions())
             if (candidate->shortcut() ==
-                QKeySequence(QString::fromUtf8(action.desktopKey.data(), action.desktopKey.size()),
+                QKeySequence(QString::fromUtf8(action.desktopKey.data(),
+                                             static_cast<qsizetype>(action.desktopKey.size())),
                              QKeySequence::PortableText))
                 found << candidate;
         return found;

@@ -40,7 +40,7 @@ class FigureDialog : public QDialog {
 public:
     // The buttons are Form1's actions, so the buttons and the keys do one
     // thing.
-    FigureDialog(QWidget* parent, const std::vector<QAction*>& buttons);
+    FigureDialog(QWidget* parent, const std::vector<QAction*>& actions);
     void ShowFigure(FigureGeometry figure);
 
 private:

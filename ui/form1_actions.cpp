@@ -111,6 +111,7 @@ void Form1::ShowFigure(const Action& /*action*/) {
                 placed.emplace_back(action->button, made);
         std::sort(placed.begin(), placed.end());
         std::vector<QAction*> buttons;
+        buttons.reserve(placed.size());
         for (const auto& [place, made] : placed)
             buttons.push_back(made);
         m_figure = new FigureDialog(this, buttons);
