@@ -5,6 +5,7 @@
 #include "platform/click_rules.h"
 
 #include "platform/number_messages.h"
+#include "platform/number_reader.h"
 #include "platform/runtime_error.h"
 
 #include <exception>
@@ -47,6 +48,20 @@ std::string FailureMessage(ControlAccess& form, Command command, std::optional<i
     return {};
 }
 
+// "Wert ist keine Zahl!" says no more, as it always has. Where the reader
+// knows more of Text1's text than that it is no number (an ambiguous point,
+// a unit after it, ...), the field says it once the box is closed, as any
+// other field's box would.
+void ExplainFirstField(ControlAccess& form) {
+    const std::optional<std::string> text = form.FieldTextToExplain(1);
+    if (!text)
+        return;
+    const NumberReading reading = ReadNumber(*text);
+    if (!reading.value && reading.problem != NumberProblem::Empty &&
+        reading.problem != NumberProblem::NoNumber)
+        form.ExplainField(1, NumberProblemMessage(*text, form.FieldCaption(1)));
+}
+
 } // namespace
 
 void RunClick(ControlAccess& form, Command command) {
@@ -66,8 +81,10 @@ void RunClick(ControlAccess& form, Command command) {
     form.EndCommand();
     if (!failure.empty())
         form.ShowErrorBox(failure);
-    if (form.MessageBoxShown())
+    if (form.MessageBoxShown()) {
         badField = form.LastFieldRead();
+        ExplainFirstField(form);
+    }
     if (badField)
         form.FocusField(*badField);
     form.AnnounceOutcome();

@@ -80,8 +80,12 @@ void ControlAccess::AnnounceOutcome() {
     }
 }
 
+std::optional<std::string> ControlAccess::FieldTextToExplain(int field) {
+    return ReadFieldText(field);
+}
+
 bool ControlAccess::FieldHoldsNumber(int field) {
-    const std::optional<std::string> text = ReadFieldText(field);
+    const std::optional<std::string> text = FieldTextToExplain(field);
     return text && IsNumericText(*text);
 }
 

@@ -63,8 +63,11 @@ public:
     [[nodiscard]] std::optional<int> LastFieldRead() const { return m_lastFieldRead; }
     // Whether the running command showed a message box.
     [[nodiscard]] bool MessageBoxShown() const { return m_messageBoxShown; }
-    // Whether field TextN holds a number; read only to say so, never recorded
-    // as read. A field that cannot be reached holds none.
+    // The text of field TextN, read only to explain a box, never recorded as
+    // read; nothing for a field that cannot be reached.
+    [[nodiscard]] std::optional<std::string> FieldTextToExplain(int field);
+    // Whether field TextN holds a number, read so. A field that cannot be
+    // reached holds none.
     [[nodiscard]] bool FieldHoldsNumber(int field);
 
     // The result on display no longer belongs to the values in the fields (a
@@ -84,6 +87,10 @@ public:
     virtual void FocusField(int field) = 0;
     // The runtime's box for a run-time error: modal, with the error icon.
     virtual void ShowErrorBox(std::string_view message) = 0;
+    // Says, beside field TextN and to screen readers, why its text is no
+    // number and what to type instead, without covering any field; gone at
+    // the field's next edit.
+    virtual void ExplainField(int field, std::string_view explanation) = 0;
 
 protected:
     // std::nullopt / false when the control cannot be reached.

@@ -26,6 +26,9 @@ public:
         return "Text" + std::to_string(field);
     }
     void FocusField(int field) override { focusedField = field; }
+    void ExplainField(int field, std::string_view explanation) override {
+        explained.emplace_back(field, explanation);
+    }
     void ShowErrorBox(std::string_view message) override {
         errorBoxes.emplace_back(message);
         resultCurrentWhileBoxShown.push_back(resultCurrent);
@@ -46,6 +49,7 @@ public:
     // How the result looked while each box (message or error) was up.
     std::vector<bool> resultCurrentWhileBoxShown;
     std::optional<int> focusedField;
+    std::vector<std::pair<int, std::string>> explained; // field and why, as ExplainField got them
     bool resultCurrent = true;
     int outdatedMarks = 0; // how often a current result became outdated
     std::vector<std::string> announcements;

@@ -495,6 +495,7 @@ public:
     [[nodiscard]] std::string FieldCaption(int /*field*/) const override { return {}; }
     void FocusField(int /*field*/) override {}
     void ShowErrorBox(std::string_view /*message*/) override {}
+    void ExplainField(int /*field*/, std::string_view /*explanation*/) override {}
 
 protected:
     std::optional<std::string> ReadFieldText(int /*field*/) override { return std::nullopt; }

@@ -46,10 +46,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::Form1
         row.field->installEventFilter(this);
         // Any edit (typing, pasting, deleting) leaves the result behind, and
         // ends the undo of a paste of several readings.
-        connect(row.field, &QLineEdit::textChanged, this, [this] {
+        connect(row.field, &QLineEdit::textChanged, this, [this, field = row.field] {
             MarkResultOutdated();
             if (!m_pasting)
                 m_pastedInto.clear();
+            field->setToolTip({});
+            field->setAccessibleDescription({});
         });
     }
 
@@ -82,6 +84,15 @@ void Form1::ShowModalMessage(std::string_view prompt, int buttons) {
 
 void Form1::ShowErrorBox(std::string_view message) {
     ShowRuntimeErrorMessage(this, FromUtf8(message));
+}
+
+// As the field's tooltip and its description, which a screen reader says
+// with it: nothing is shown over the fields.
+void Form1::ExplainField(int field, std::string_view explanation) {
+    if (const Row* row = RowOf(field)) {
+        row->field->setToolTip(FromUtf8(explanation));
+        row->field->setAccessibleDescription(FromUtf8(explanation));
+    }
 }
 
 std::string Form1::FieldCaption(int field) const {

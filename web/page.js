@@ -66,6 +66,13 @@ var velmoraPage = (() => {
             box.showModal();
         },
         announce,
+        // As the field's title and its description: nothing is shown over
+        // the fields, and it is gone at the field's next edit.
+        explainField(n, text) {
+            field(n).title = text;
+            element("Explanation" + n).textContent = text;
+            field(n).setAttribute("aria-describedby", "Explanation" + n);
+        },
         focusField(n) {
             if (!field(n))
                 return;
@@ -188,6 +195,8 @@ var velmoraPage = (() => {
         for (let n = 1; field(n); ++n) {
             field(n).addEventListener("input", () => {
                 pasteUndo = null;
+                field(n).removeAttribute("title");
+                field(n).removeAttribute("aria-describedby");
                 Module.fieldEdited();
             });
             field(n).addEventListener("paste", (event) => paste(n, event));

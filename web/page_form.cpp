@@ -22,6 +22,10 @@ void PageForm::ShowErrorBox(std::string_view message) {
     m_page.call<void>("showBox", std::string(message), true);
 }
 
+void PageForm::ExplainField(int field, std::string_view explanation) {
+    m_page.call<void>("explainField", field, std::string(explanation));
+}
+
 std::optional<std::string> PageForm::ReadFieldText(int field) {
     const emscripten::val text = m_page.call<emscripten::val>("fieldText", field);
     if (!text.isString())

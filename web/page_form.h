@@ -20,6 +20,7 @@ public:
     [[nodiscard]] std::string FieldCaption(int field) const override;
     void FocusField(int field) override;
     void ShowErrorBox(std::string_view message) override;
+    void ExplainField(int field, std::string_view explanation) override;
 
 protected:
     std::optional<std::string> ReadFieldText(int field) override;
