@@ -68,6 +68,8 @@ private slots:
     void twoClicksGiveTheSameText();
     void aMissingControlIsAPropertyAccessError();
     void aClickFollowsTheClickRules_data();
+    void text1SaysMoreOnceItsBoxIsClosed_data();
+    void text1SaysMoreOnceItsBoxIsClosed();
     void aClickFollowsTheClickRules();
     void aClickSurvivesEveryException();
     void pastedTextsAreSplitIntoReadings_data();
@@ -797,6 +799,39 @@ void CalculationTest::aClickFollowsTheClickRules() {
     form.MarkResultOutdated();
     QCOMPARE(ToQt(form.announcements).mid(beforeEdit),
              resultShown ? QStringList{OutdatedSentence} : QStringList());
+}
+
+void CalculationTest::text1SaysMoreOnceItsBoxIsClosed_data() {
+    QTest::addColumn<QString>("text1");
+    QTest::addColumn<QString>("explained"); // Text1's tooltip afterwards, empty for none
+
+    QTest::newRow("1.125 from an English sheet")
+        << "1.125"
+        << "Im Feld „Text1“ steht „1.125“. Das ist mehrdeutig (Tausenderpunkt oder "
+           "Dezimalpunkt?). Bitte 1125 oder 1,125 schreiben.";
+    QTest::newRow("a unit after the number")
+        << "1,5 kg"
+        << "Im Feld „Text1“ steht „1,5 kg“. Bitte nur die Zahl schreiben, also 1,5.";
+    // The box already says all there is to say.
+    QTest::newRow("empty") << "" << QString();
+    QTest::newRow("abc") << "abc" << QString();
+    QTest::newRow("a number: no box, nothing to explain") << "1,5" << QString();
+}
+
+void CalculationTest::text1SaysMoreOnceItsBoxIsClosed() {
+    QFETCH(QString, text1);
+    QFETCH(QString, explained);
+    FakeForm form({text1.toStdString(), "1", "1", "1", "1", "1", "1"});
+    RunClick(form, StartCalculation);
+    QCOMPARE(ToQt(form.messages),
+             text1 == "1,5" ? QStringList() : QStringList{QStringLiteral("Wert ist keine Zahl!")});
+    QStringList got;
+    for (const auto& [field, why] : form.explained)
+        got << QString::number(field) + ": " + QString::fromStdString(why);
+    QCOMPARE(got, explained.isEmpty() ? QStringList() : QStringList{"1: " + explained});
+    // The box's own rules hold: the focus goes back to Text1.
+    if (!form.messages.empty())
+        QCOMPARE(form.focusedField, std::optional(1));
 }
 
 void CalculationTest::aClickSurvivesEveryException() {

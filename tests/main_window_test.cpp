@@ -71,6 +71,7 @@ private slots:
     void focusStartsOnTheButtonAndTabWalksTheFields();
     void typingSevenValuesAndClickingShowsBothResults();
     void aClickRightAfterStartShowsTheMessageAndChangesNothing();
+    void text1ExplainsItselfOnceItsBoxIsClosed();
     void aBadSecondValueShowsAnErrorAndTheNextClickStillWorks();
     void theProgramKeepsRunningAfterAnErrorBox();
     void anErrorBoxShowsAFieldTextAsPlainText();
@@ -284,6 +285,21 @@ void MainWindowTest::aClickRightAfterStartShowsTheMessageAndChangesNothing() {
     QCOMPARE(result(), QString());
     for (int k = 1; k <= 7; ++k)
         QCOMPARE(field(k)->text(), QString());
+}
+
+// The box stays as it always was; the field says why once it is closed, to
+// the eye as a tooltip and to screen readers as its description.
+void MainWindowTest::text1ExplainsItselfOnceItsBoxIsClosed() {
+    type({"1.125", "1", "1", "1", "1", "1", "1"});
+    QCOMPARE(clickAndTakeTheBox().text, QStringLiteral("Wert ist keine Zahl!"));
+    const QString why = QStringLiteral("Im Feld „T = -200 °C“ steht „1.125“. Das ist mehrdeutig "
+                                       "(Tausenderpunkt oder Dezimalpunkt?). Bitte 1125 oder "
+                                       "1,125 schreiben.");
+    QCOMPARE(field(1)->toolTip(), why);
+    QCOMPARE(field(1)->accessibleDescription(), why);
+    QTest::keyClick(field(1), Qt::Key_5);
+    QCOMPARE(field(1)->toolTip(), QString());
+    QCOMPARE(field(1)->accessibleDescription(), QString());
 }
 
 void MainWindowTest::aBadSecondValueShowsAnErrorAndTheNextClickStillWorks() {
@@ -1083,7 +1099,7 @@ void MainWindowTest::everyActionOfTheTableIsTheWindows() {
         for (QAction* candidate : m_form->actions())
             if (candidate->shortcut() ==
                 QKeySequence(QString::fromUtf8(action.desktopKey.data(),
-                                             static_cast<qsizetype>(action.desktopKey.size())),
+                                               static_cast<qsizetype>(action.desktopKey.size())),
                              QKeySequence::PortableText))
                 found << candidate;
         return found;
