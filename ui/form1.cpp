@@ -5,6 +5,7 @@
 #include "ui/form1.h"
 
 #include "calc/start_calculation.h"
+#include "figure/figure_geometry.h"
 #include "qt_runtime/announcer.h"
 #include "qt_runtime/command_dispatch.h"
 #include "qt_runtime/message_box.h"
@@ -66,6 +67,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::Form1
 
     // Screen readers hear results, copies and an outdated result through it.
     m_announcer = new Announcer(this);
+    m_figureRedraw.setSingleShot(true);
+    m_figureRedraw.setInterval(0);
+    connect(&m_figureRedraw, &QTimer::timeout, this,
+            [this] { m_figure->ShowFigure(MakeFigureGeometry(ResultShown())); });
     m_heading.setSingleShot(true);
     connect(&m_heading, &QTimer::timeout, this, [this] { m_announcer->Say(m_ui->Label1->text()); });
 

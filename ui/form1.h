@@ -113,7 +113,7 @@ private:
     // The window's actions, in the order of the table.
     std::vector<std::pair<const Action*, QAction*>> m_actions;
     FigureDialog* m_figure = nullptr; // made when first opened
-    bool m_figureDue = false;         // to be drawn again once the click is done
+    QTimer m_figureRedraw;            // draws it again once the click is done
     Announcer* m_announcer = nullptr;
     bool m_resultOutdated = false;
     // The fields the last paste of several readings changed, the one pasted

@@ -81,16 +81,8 @@ void Form1::ShowResultCurrent(bool current) {
 // The figure shows what the result box shows, once the click has done its
 // record: a rule that stops after the caption still writes into it.
 void Form1::RedrawFigureSoon() {
-    if (m_figure == nullptr || m_figureDue)
-        return;
-    m_figureDue = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_figureDue = false;
-            m_figure->ShowFigure(MakeFigureGeometry(ResultShown()));
-        },
-        Qt::QueuedConnection);
+    if (m_figure != nullptr)
+        m_figureRedraw.start();
 }
 
 // The frame is drawn in the text colour; an outdated result keeps the
