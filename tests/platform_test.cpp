@@ -4,6 +4,7 @@
 
 #include "platform/checked.h"
 #include "platform/control_access.h"
+#include "platform/dialog_placement.h"
 #include "platform/number_messages.h"
 #include "platform/number_reader.h"
 #include "platform/number_writer.h"
@@ -28,6 +29,8 @@ class PlatformTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void aDialogOpensBesideTheWindow_data();
+    void aDialogOpensBesideTheWindow();
     void numberTextsAreReadWithCommaOrPoint_data();
     void numberTextsAreReadWithCommaOrPoint();
     void everythingElseIsNoNumberAndFailsToConvert_data();
@@ -512,6 +515,58 @@ void PlatformTest::aFailedPropertyAccessIsARuntimeError() {
              std::optional(ErrorKind::PropertyAccess));
     QCOMPARE(KindRaisedBy([&] { form.SetResultCaption("x"); }),
              std::optional(ErrorKind::PropertyAccess));
+}
+
+Q_DECLARE_METATYPE(std::optional<velmora::ScreenPoint>)
+
+void PlatformTest::aDialogOpensBesideTheWindow_data() {
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<QSize>("dialog");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<std::optional<ScreenPoint>>("placed");
+
+    const QRect fullHd(0, 0, 1920, 1080);
+    const QSize figure(700, 500);
+    using Placed = std::optional<ScreenPoint>;
+    QTest::newRow("room on the right")
+        << QRect(100, 100, 480, 470) << figure << fullHd << Placed(ScreenPoint{588, 100});
+    QTest::newRow("exactly room on the right")
+        << QRect(732, 100, 480, 470) << figure << fullHd << Placed(ScreenPoint{1220, 100});
+    QTest::newRow("one pixel short on the right: below")
+        << QRect(733, 100, 480, 470) << figure << fullHd << Placed(ScreenPoint{733, 578});
+    QTest::newRow("below, moved in from the right edge")
+        << QRect(1400, 100, 480, 470) << figure << fullHd << Placed(ScreenPoint{1220, 578});
+    QTest::newRow("on the right, moved up from the bottom edge")
+        << QRect(100, 800, 480, 270) << figure << fullHd << Placed(ScreenPoint{588, 580});
+    QTest::newRow("neither right nor below: to the left")
+        << QRect(1400, 500, 480, 470) << figure << fullHd << Placed(ScreenPoint{692, 500});
+    QTest::newRow("only above is free")
+        << QRect(600, 560, 800, 470) << figure << fullHd << Placed(ScreenPoint{600, 52});
+    QTest::newRow("a second screen to the right of the first")
+        << QRect(2000, 100, 480, 470) << figure << QRect(1920, 0, 1280, 1024)
+        << Placed(ScreenPoint{2488, 100});
+    QTest::newRow("a phone-sized screen: the platform decides")
+        << QRect(0, 0, 480, 470) << figure << QRect(0, 0, 800, 600) << Placed();
+}
+
+void PlatformTest::aDialogOpensBesideTheWindow() {
+    QFETCH(QRect, window);
+    QFETCH(QSize, dialog);
+    QFETCH(QRect, screen);
+    QFETCH(std::optional<ScreenPoint>, placed);
+    const auto box = [](const QRect& rect) {
+        return ScreenBox{rect.left(), rect.top(), rect.width(), rect.height()};
+    };
+    const std::optional<ScreenPoint> got =
+        PlaceBeside(box(window), dialog.width(), dialog.height(), box(screen));
+    QCOMPARE(got.has_value(), placed.has_value());
+    if (!got)
+        return;
+    QCOMPARE(QPoint(got->x, got->y), QPoint(placed->x, placed->y));
+    // Whatever the side: on the screen, and clear of the window.
+    const QRect frame(QPoint(got->x, got->y), dialog);
+    QVERIFY(screen.contains(frame));
+    QVERIFY(!frame.intersects(window));
 }
 
 QTEST_APPLESS_MAIN(PlatformTest)

@@ -11,7 +11,7 @@ set -euo pipefail
 for display in $(seq 120 160); do
     [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
 done
-Xvfb ":$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$display" -screen 0 "${VELMORA_X11_SCREEN:-800x600x24}" -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $wm $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=:$display QT_QPA_PLATFORM=xcb

@@ -7,6 +7,7 @@
 
 #include "figure/figure_geometry.h"
 #include "ui/about_velmora.h"
+#include "ui/beside_window.h"
 #include "ui/figure_dialog.h"
 #include "ui/form1.h"
 #include "ui/qt_text.h"
@@ -117,9 +118,7 @@ void Form1::ShowFigure(const Action& /*action*/) {
         m_figure = new FigureDialog(this, buttons);
         m_figure->ShowFigure(MakeFigureGeometry(ResultShown()));
     }
-    m_figure->show();
-    m_figure->raise();
-    m_figure->activateWindow();
+    ShowBeside(*m_figure, *this);
 }
 
 void Form1::ShowAbout(const Action& action) {
