@@ -6,8 +6,14 @@
 
 #include "platform/runtime_error.h"
 
+#include <cfenv>
 #include <cstdint>
 #include <limits>
+
+#if defined(__SSE2__) && defined(__x86_64__)
+#include <xmmintrin.h>
+#define VELMORA_SSE_STATUS 1
+#endif
 
 namespace velmora {
 
@@ -27,8 +33,31 @@ inline void CheckBounds(int index, int lower, int upper) {
         RaiseBoundsError(index, lower, upper);
 }
 
+// Underflow and inexact results are ordinary and never stop a calculation.
+#ifdef VELMORA_SSE_STATUS
+// On x86-64 doubles are computed in SSE registers, so MXCSR holds the flags
+// that matter. glibc's feclearexcept also rewrites the x87 environment, which
+// costs more than a whole rule.
+inline constexpr unsigned SseWatchedFlags =
+    _MM_EXCEPT_INVALID | _MM_EXCEPT_DIV_ZERO | _MM_EXCEPT_OVERFLOW;
+#elif defined(FE_INVALID) && defined(FE_DIVBYZERO) && defined(FE_OVERFLOW)
+inline constexpr int WatchedFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+#else
+// WebAssembly has no floating-point flags; the stored values alone tell.
+inline constexpr int WatchedFlags = 0;
+#endif
+
 // Clears the invalid, divide-by-zero and overflow flags.
-void ClearFloatingPointStatus();
+inline void ClearFloatingPointStatus() {
+#ifdef VELMORA_SSE_STATUS
+    const unsigned status = _mm_getcsr();
+    if ((status & SseWatchedFlags) != 0)
+        _mm_setcsr(status & ~SseWatchedFlags);
+#else
+    if constexpr (WatchedFlags != 0)
+        std::feclearexcept(WatchedFlags);
+#endif
+}
 
 // Whether the invalid, divide-by-zero or overflow flag is set. Where a
 // platform has no such flags (WebAssembly), none ever is, and the stored
@@ -37,6 +66,12 @@ void ClearFloatingPointStatus();
 // operation gives NaN, a division by zero infinity). So the rules test each
 // stored value at once, which costs less than reading the flag register, and
 // the sticky flags once when they end.
-[[nodiscard]] bool FloatingPointStatusRaised();
+[[nodiscard]] inline bool FloatingPointStatusRaised() {
+#ifdef VELMORA_SSE_STATUS
+    return (_mm_getcsr() & SseWatchedFlags) != 0;
+#else
+    return WatchedFlags != 0 && std::fetestexcept(WatchedFlags) != 0;
+#endif
+}
 
 } // namespace velmora
