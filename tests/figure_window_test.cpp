@@ -6,6 +6,7 @@
 // open, what they show and what reaches the clipboard. The figure itself is
 // tested without Qt (figure_test).
 #include "testing/box_closer.h"
+#include "ui/copy_confirmation.h"
 #include "ui/figure_dialog.h"
 #include "ui/form1.h"
 #include "ui/velmora_startup.h"
@@ -36,6 +37,7 @@ private slots:
     void theFigureFollowsTheResult();
     void copiesReachTheClipboardInEveryFormat_data();
     void copiesReachTheClipboardInEveryFormat();
+    void theCopyNoteGoesAfterAboutTwoSeconds();
     void nothingIsCopiedBeforeTheFirstResult();
     void everyButtonOfTheFigureHasAKeyOfItsOwn();
     void theFigureIsLightOrDarkWithTheWindow();
@@ -47,6 +49,7 @@ private:
     }
     QLabel* result() const { return m_form->findChild<QLabel*>(QStringLiteral("Label10")); }
     velmora::FigureDialog* figure() const { return m_form->findChild<velmora::FigureDialog*>(); }
+    QLabel* confirmation() const { return m_form->findChild<velmora::CopyConfirmation*>(); }
     QString described() const {
         return figure()->findChild<velmora::FigureView*>()->accessibleDescription();
     }
@@ -226,6 +229,34 @@ void FigureWindowTest::copiesReachTheClipboardInEveryFormat() {
         QCOMPARE(rows[9], QString("Ergebnis nach der Simpson-Regel\t14540"));
         QVERIFY(data->html().startsWith("<table>"));
     }
+    // Seen as well as heard, below the result box, over no control, and
+    // still there once the menu or the figure's button is done.
+    QCoreApplication::processEvents();
+    const QLabel* seen = confirmation();
+    QVERIFY(seen != nullptr);
+    QVERIFY(seen->isVisible());
+    QCOMPARE(seen->text(), what == "figure" ? QString("Abbildung kopiert.")
+                                            : QString("Werte und Ergebnis kopiert."));
+    const QRect shown(seen->mapToGlobal(QPoint(0, 0)), seen->size());
+    const QRect box(result()->mapToGlobal(QPoint(0, 0)), result()->size());
+    QVERIFY(shown.top() > box.bottom());
+    QCOMPARE(shown.right(), box.right());
+    for (const QWidget* control :
+         m_form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!control->isWindow() && control->isVisible())
+            QVERIFY2(!shown.intersects(QRect(control->mapToGlobal(QPoint(0, 0)), control->size())),
+                     qPrintable(control->objectName()));
+}
+
+// A note that stays would soon say an old copy.
+void FigureWindowTest::theCopyNoteGoesAfterAboutTwoSeconds() {
+    calculate({"1", "1", "1", "1", "1", "1", "1"});
+    QTest::keyClick(field(2), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(confirmation() != nullptr && confirmation()->isVisible());
+    QCOMPARE(confirmation()->text(), QString("Ergebnis kopiert."));
+    QTest::qWait(1500);
+    QVERIFY(confirmation()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!confirmation()->isVisible(), 1500);
 }
 
 void FigureWindowTest::nothingIsCopiedBeforeTheFirstResult() {

@@ -24,6 +24,7 @@ class QMenu;
 namespace velmora {
 
 class Announcer;
+class CopyConfirmation;
 class FigureDialog;
 
 namespace Ui {
@@ -112,8 +113,9 @@ private:
     std::array<Row, ReadingCount> m_rows{};
     // The window's actions, in the order of the table.
     std::vector<std::pair<const Action*, QAction*>> m_actions;
-    FigureDialog* m_figure = nullptr; // made when first opened
-    QTimer m_figureRedraw;            // draws it again once the click is done
+    FigureDialog* m_figure = nullptr;           // made when first opened
+    CopyConfirmation* m_confirmation = nullptr; // made at the first copy
+    QTimer m_figureRedraw;                      // draws it again once the click is done
     Announcer* m_announcer = nullptr;
     bool m_resultOutdated = false;
     // The fields the last paste of several readings changed, the one pasted

@@ -2,12 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The copies Form1 puts on the clipboard for a report, each confirmed to
-// screen readers.
+// The copies Form1 puts on the clipboard for a report, each confirmed to the
+// eye and to screen readers.
 
 #include "figure/figure_geometry.h"
+#include "ui/copy_confirmation.h"
 #include "ui/figure_painter.h"
 #include "ui/form1.h"
+#include "ui/qt_text.h"
 #include "ui_form1.h"
 
 #include <QClipboard>
@@ -40,6 +42,9 @@ void Form1::PutOnClipboard(std::unique_ptr<QMimeData> data, const Action& action
         return;
     QGuiApplication::clipboard()->setMimeData(data.release());
     Announce(action.confirmation);
+    if (m_confirmation == nullptr)
+        m_confirmation = new CopyConfirmation(this);
+    m_confirmation->ShowBelow(FromUtf8(action.confirmation), *m_ui->Label10);
 }
 
 } // namespace velmora
