@@ -17,7 +17,10 @@ std::string AboutText(std::string_view version) {
            "der Eignung für einen bestimmten Zweck.\n\n"
            "Den Quelltext bekommen Sie dort, wo Sie Velmora bekommen haben: Er liegt jeder "
            "Weitergabe bei (velmora-" +
-           shown + "-source.tar.gz), für Windows samt dem Quelltext des enthaltenen Qt.";
+           shown +
+           "-source.tar.gz), für Windows samt dem Quelltext des enthaltenen Qt. Haben Sie "
+           "Velmora aus einem Git-Klon gebaut, ist der Klon selbst der Quelltext; "
+           "„git archive HEAD“ macht daraus dieses Archiv.";
 }
 
 std::string_view NoticesHeading() {

@@ -1085,8 +1085,12 @@ void MainWindowTest::aboutVelmoraOpensFromF1AndEveryMenu() {
     QCOMPARE(box.parent, m_form.get());
     for (const char* says :
          {"Velmora 1.0.0", "© 2026 Velmora-Projekt", "GPL-3.0-or-later", "ohne jede Gewährleistung",
-          "velmora-1.0.0-source.tar.gz", "[Über &Qt]", "fast_float"})
+          "velmora-1.0.0-source.tar.gz", "Git-Klon", "[Über &Qt]", "fast_float",
+          "\nVelmora\n  Lizenz: GPL-3+\n  Copyright: 2026 Velmora-Projekt\n"})
         QVERIFY2(box.text.contains(QString::fromUtf8(says)), says);
+    // The notices are read as text, not as the file they come from.
+    for (const char* format : {"Format: https://", "Files: ", "\n .\n"})
+        QVERIFY2(!box.text.contains(QString::fromUtf8(format)), format);
     // The window's 18 controls are as they were.
     QCOMPARE(ControlCount(*m_form), 18);
 }

@@ -8,6 +8,7 @@
 #include "platform/number_messages.h"
 #include "platform/number_reader.h"
 #include "platform/number_writer.h"
+#include "platform/readable_notices.h"
 #include "platform/runtime_error.h"
 #include "platform/text_to_double.h"
 #include "testing/read_back.h"
@@ -29,6 +30,8 @@ class PlatformTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void noticesAreReadAsText_data();
+    void noticesAreReadAsText();
     void aDialogOpensBesideTheWindow_data();
     void aDialogOpensBesideTheWindow();
     void numberTextsAreReadWithCommaOrPoint_data();
@@ -567,6 +570,36 @@ void PlatformTest::aDialogOpensBesideTheWindow() {
     const QRect frame(QPoint(got->x, got->y), dialog);
     QVERIFY(screen.contains(frame));
     QVERIFY(!frame.intersects(window));
+}
+
+void PlatformTest::noticesAreReadAsText_data() {
+    QTest::addColumn<QString>("copyright");
+    QTest::addColumn<QString>("notices");
+
+    const QString head =
+        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
+        "Upstream-Name: Velmora\n\n";
+    QTest::newRow("the program, its licence text with an empty line")
+        << head + "Files: *\nCopyright: 2026 Velmora-Projekt\nLicense: GPL-3+\n\n"
+                  "License: GPL-3+\n This program is free.\n .\n No warranty.\n"
+        << "Velmora\n  Lizenz: GPL-3+\n  Copyright: 2026 Velmora-Projekt\n\n"
+           "Lizenz GPL-3+:\n  This program is free.\n\n  No warranty.";
+    QTest::newRow("a folder's component, its comment on two lines, two holders")
+        << head + "Files: fast_float/*\nCopyright: 2021 The fast_float authors\n 2022 Others\n"
+                  "License: Apache-2.0 or Expat\nComment: The number reader,\n compiled in.\n"
+        << "fast_float\n  The number reader, compiled in.\n  Lizenz: Apache-2.0 or Expat\n"
+           "  Copyright: 2021 The fast_float authors\n             2022 Others";
+    QTest::newRow("Windows line ends, blank lines around")
+        << "\r\n" + head + "Files: *\r\nLicense: GPL-3+\r\n\r\n\r\n"
+        << "Velmora\n  Lizenz: GPL-3+";
+    QTest::newRow("a licence named but not quoted says nothing more") << head + "License: Expat\n"
+                                                                      << QString();
+}
+
+void PlatformTest::noticesAreReadAsText() {
+    QFETCH(QString, copyright);
+    QFETCH(QString, notices);
+    QCOMPARE(QString::fromStdString(ReadableNotices(copyright.toStdString())), notices);
 }
 
 QTEST_APPLESS_MAIN(PlatformTest)

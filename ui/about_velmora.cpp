@@ -5,6 +5,7 @@
 #include "ui/about_velmora.h"
 
 #include "platform/about_text.h"
+#include "platform/readable_notices.h"
 #include "ui/qt_text.h"
 
 #include <QCoreApplication>
@@ -22,15 +23,16 @@ namespace velmora {
 namespace {
 
 // Built into the program: on Windows the notices of everything Velmora.exe
-// contains, elsewhere the Debian copyright, which names what velmora
-// compiles in (the system's Qt is a library of its own).
+// contains, written to be read; elsewhere the Debian copyright, which names
+// what velmora compiles in (the system's Qt is a library of its own), made
+// readable.
 QString Notices() {
-    for (const QString& name :
-         {QStringLiteral(":/THIRD-PARTY-NOTICES.txt"), QStringLiteral(":/copyright")}) {
-        QFile file(name);
-        if (file.open(QIODevice::ReadOnly))
-            return QString::fromUtf8(file.readAll());
-    }
+    QFile notices(QStringLiteral(":/THIRD-PARTY-NOTICES.txt"));
+    if (notices.open(QIODevice::ReadOnly))
+        return QString::fromUtf8(notices.readAll());
+    QFile copyright(QStringLiteral(":/copyright"));
+    if (copyright.open(QIODevice::ReadOnly))
+        return QString::fromStdString(ReadableNotices(copyright.readAll().toStdString()));
     return {};
 }
 

@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 Velmora-Projekt
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/readable_notices.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+// One paragraph of the file: its fields in order, each with the first line
+// of its value and the lines that continue it.
+struct Field {
+    std::string name;
+    std::string first;
+    std::vector<std::string> more;
+};
+using Paragraph = std::vector<Field>;
+
+std::vector<Paragraph> Paragraphs(std::string_view text) {
+    std::vector<Paragraph> paragraphs(1);
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.find_first_not_of(" \t") == std::string_view::npos) {
+            if (!paragraphs.back().empty())
+                paragraphs.emplace_back();
+        } else if (line.front() == ' ' || line.front() == '\t') {
+            if (!paragraphs.back().empty()) {
+                line.remove_prefix(1);
+                paragraphs.back().back().more.emplace_back(line == "." ? "" : line);
+            }
+        } else if (const std::size_t colon = line.find(':'); colon != std::string_view::npos) {
+            std::string_view value = line.substr(colon + 1);
+            value.remove_prefix(std::min(value.find_first_not_of(' '), value.size()));
+            paragraphs.back().push_back(
+                {std::string(line.substr(0, colon)), std::string(value), {}});
+        }
+    }
+    if (paragraphs.back().empty())
+        paragraphs.pop_back();
+    return paragraphs;
+}
+
+const Field* Find(const Paragraph& paragraph, std::string_view name) {
+    for (const Field& field : paragraph)
+        if (field.name == name)
+            return &field;
+    return nullptr;
+}
+
+// A value on one line: its continuation lines joined with blanks.
+std::string OneLine(const Field& field) {
+    std::string line = field.first;
+    for (const std::string& more : field.more)
+        if (!more.empty())
+            line += (line.empty() ? "" : " ") + more;
+    return line;
+}
+
+// "*" is the whole program; "fast_float/*" the folder's component.
+std::string ComponentName(std::string_view files, std::string_view program) {
+    if (files == "*")
+        return std::string(program);
+    std::string_view name = files.substr(0, files.find(' '));
+    if (name.size() > 2 && name.substr(name.size() - 2) == "/*")
+        name.remove_suffix(2);
+    return std::string(name);
+}
+
+} // namespace
+
+std::string ReadableNotices(std::string_view copyright) {
+    const std::vector<Paragraph> paragraphs = Paragraphs(copyright);
+    std::string program = "Velmora";
+    if (!paragraphs.empty())
+        if (const Field* name = Find(paragraphs.front(), "Upstream-Name"))
+            program = name->first;
+
+    std::string components;
+    std::string texts;
+    for (const Paragraph& paragraph : paragraphs) {
+        const Field* files = Find(paragraph, "Files");
+        const Field* licence = Find(paragraph, "License");
+        if (files != nullptr) {
+            components += ComponentName(OneLine(*files), program) + "\n";
+            if (const Field* comment = Find(paragraph, "Comment"))
+                components += "  " + OneLine(*comment) + "\n";
+            if (licence != nullptr)
+                components += "  Lizenz: " + licence->first + "\n";
+            if (const Field* holder = Find(paragraph, "Copyright")) {
+                components += "  Copyright: " + holder->first + "\n";
+                for (const std::string& more : holder->more)
+                    components += "             " + more + "\n";
+            }
+            components += "\n";
+        } else if (licence != nullptr && !licence->more.empty()) {
+            texts += "Lizenz " + licence->first + ":\n";
+            for (const std::string& line : licence->more)
+                texts += (line.empty() ? "" : "  " + line) + "\n";
+            texts += "\n";
+        }
+    }
+    std::string notices = components + texts;
+    while (!notices.empty() && notices.back() == '\n')
+        notices.pop_back();
+    return notices;
+}
+
+} // namespace velmora
