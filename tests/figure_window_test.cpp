@@ -233,7 +233,8 @@ void FigureWindowTest::copiesReachTheClipboardInEveryFormat() {
     // still there once the menu or the figure's button is done.
     QCoreApplication::processEvents();
     const QLabel* seen = confirmation();
-    QVERIFY(seen != nullptr);
+    if (seen == nullptr)
+        QFAIL("the copy shows no note");
     QVERIFY(seen->isVisible());
     QCOMPARE(seen->text(), what == "figure" ? QString("Abbildung kopiert.")
                                             : QString("Werte und Ergebnis kopiert."));
@@ -252,11 +253,14 @@ void FigureWindowTest::copiesReachTheClipboardInEveryFormat() {
 void FigureWindowTest::theCopyNoteGoesAfterAboutTwoSeconds() {
     calculate({"1", "1", "1", "1", "1", "1", "1"});
     QTest::keyClick(field(2), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    QVERIFY(confirmation() != nullptr && confirmation()->isVisible());
-    QCOMPARE(confirmation()->text(), QString("Ergebnis kopiert."));
+    const QLabel* seen = confirmation();
+    if (seen == nullptr)
+        QFAIL("the copy shows no note");
+    QVERIFY(seen->isVisible());
+    QCOMPARE(seen->text(), QString("Ergebnis kopiert."));
     QTest::qWait(1500);
-    QVERIFY(confirmation()->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(!confirmation()->isVisible(), 1500);
+    QVERIFY(seen->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!seen->isVisible(), 1500);
 }
 
 void FigureWindowTest::nothingIsCopiedBeforeTheFirstResult() {
