@@ -13,12 +13,12 @@ namespace {
 // The room between the two frames, so that the window's edge stays visible.
 constexpr int Gap = 8;
 
-// `start` moved in as far as needed for `length` to fit between `low` and
-// `high`; nothing where it cannot fit at all.
-std::optional<int> Within(int start, int length, int low, int high) {
-    if (length > high - low)
+// `start` moved in as far as needed for `extent` to fit between `first` and
+// `last`; nothing where it cannot fit at all.
+std::optional<int> Within(int start, int extent, int first, int last) {
+    if (extent > last - first)
         return std::nullopt;
-    return std::clamp(start, low, high - length);
+    return std::clamp(start, first, last - extent);
 }
 
 } // namespace
