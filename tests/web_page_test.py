@@ -68,6 +68,8 @@ CHROMIUM_FLAGS = (
     "--disable-features=OptimizationHints,MediaRouter,Translate,AutofillServerCommunication,"
     "CertificateTransparencyComponentUpdater,InterestFeedContentSuggestions",
     "--host-resolver-rules=MAP * ~NOTFOUND, EXCLUDE localhost",
+    # chromedriver talks to it through a pipe: it resolves no name for that.
+    "--remote-debugging-pipe",
 )
 
 

@@ -48,7 +48,7 @@ const offline = {
     "network.predictor.enabled": false,
     "network.prefetch-next": false,
     "network.trr.mode": 5,
-    "services.settings.server": "",
+    "services.settings.server": "data:,#remote-settings-dummy/v1",
     "toolkit.telemetry.archive.enabled": false,
     "toolkit.telemetry.enabled": false,
     "toolkit.telemetry.server": "",
@@ -81,6 +81,8 @@ const commands = {
             executablePath: "/usr/bin/firefox-esr",
             headless: true,
             extraPrefsFirefox: { ...offline, ...testing },
+            // Without it a release build keeps its own remote-settings server.
+            env: { ...process.env, MOZ_REMOTE_SETTINGS_DEVTOOLS: "1" },
         });
         page = (await browser.pages())[0] || (await browser.newPage());
         await page.setViewport({ width, height });
