@@ -62,6 +62,10 @@ def controls(form_ui):
             # focused by F8 (the announcer, not the box, says a new result).
             elements.append('<div id="%s" tabindex="-1" aria-describedby="ResultDescription">%s</div>'
                             % (name, text))
+            # What a copy says, for a moment, just below the result box and
+            # as wide: over no control.
+            rules.append("#CopyNote { left: %s; top: %s; width: %s; }"
+                         % (rem(left), rem(int(top) + int(height) + 4), rem(width)))
         else:
             level = 1 if not any("heading" in e for e in elements) else 2
             elements.append('<h%d id="%s" class="heading">%s</h%d>' % (level, name, text, level))

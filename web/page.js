@@ -51,6 +51,7 @@ var velmoraPage = (() => {
         fieldCaption: (n) => (field(n) && field(n).labels.length > 0 ? field(n).labels[0].textContent : ""),
         setResult(text) {
             result.textContent = text.replace(/\r\n/g, "\n");
+            fitResult();
             return true;
         },
         showResultCurrent(current, description) {
@@ -83,15 +84,79 @@ var velmoraPage = (() => {
         },
     };
 
+    // The result box as the window lays it out: its lines as the text gives
+    // them, none broken. Where this browser's font draws a line wider than
+    // the box (WebKit's "Ergebnis nach der Simpson-Regel:" is 2 pixels
+    // wider), its letters move that much closer: WebKitGTK draws text of
+    // 9.8 pixels as wide as of 10.
+    const fitResult = () => {
+        result.style.letterSpacing = "";
+        result.style.whiteSpace = "pre";
+        const longest = Math.max(...result.textContent.split("\n").map((line) => line.length));
+        const range = document.createRange();
+        range.selectNodeContents(result);
+        const scale = result.getBoundingClientRect().width / result.offsetWidth || 1;
+        const pixels = parseFloat(getComputedStyle(result).fontSize);
+        let spacing = 0;
+        for (let pass = 0; pass < 3; ++pass) {
+            const over = range.getBoundingClientRect().width / scale - result.clientWidth;
+            if (over <= 0 || longest === 0)
+                break;
+            spacing -= (over + 0.25) / longest / pixels;
+            result.style.letterSpacing = spacing + "em";
+        }
+        result.style.whiteSpace = "";
+    };
+
     // The window's actions (resources/actions.json), by name.
     const actions = new Map(/*@ACTIONS@*/[].map((action) => [action.name, action]));
-    const copied = (name) => () => announce(actions.get(name).confirmation);
-    const copyResult = () => {
-        const text = result.textContent;
-        if (text === "")
+
+    // What a copy says: seen for a moment just below the result box, and
+    // heard.
+    const note = element("CopyNote");
+    let noteTimer = 0;
+    const tell = (text, failed) => {
+        note.textContent = text;
+        note.classList.toggle("failed", failed);
+        clearTimeout(noteTimer);
+        noteTimer = setTimeout(() => (note.textContent = ""), failed ? 8000 : 2000);
+        announce(text);
+    };
+    // Where the browser refuses a copy: what to do instead.
+    const refused = "Nicht kopiert: Der Browser lässt die Zwischenablage nicht zu. ";
+    const instead = {
+        copyResult: "Bitte das Ergebnis markieren und mit Strg+C kopieren.",
+        copyFigure: "Stattdessen „Werte und Ergebnis kopieren“ (Alt+Umschalt+T) nutzen.",
+    };
+
+    // The copies, one function each: a clipboard item's parts by type, or
+    // null where there is nothing to copy. A part that takes time is a
+    // promise, so that the write itself happens at once, within the click or
+    // key that asked for it (WebKit refuses a write after an await).
+    const copies = {
+        copyResult: () => (result.textContent === "" ? null : { "text/plain": result.textContent }),
+        copyTable: () => (table === "" ? null : { "text/plain": table }),
+        copyFigure: () => (table === "" ? null : figureParts()),
+    };
+    const write = (parts) => {
+        if (!navigator.clipboard)
+            return Promise.reject(new Error("no clipboard"));
+        const types = Object.keys(parts);
+        if (types.length === 1 && typeof parts["text/plain"] === "string")
+            return navigator.clipboard.writeText(parts["text/plain"]);
+        const blobs = {};
+        for (const type of types)
+            blobs[type] = Promise.resolve(parts[type]).then((part) => (typeof part === "string" ? new Blob([part], { type }) : part));
+        return navigator.clipboard.write([new ClipboardItem(blobs)]);
+    };
+    const copy = (name) => {
+        const parts = copies[name]();
+        if (parts === null)
             return;
-        if (navigator.clipboard)
-            navigator.clipboard.writeText(text).then(copied("copyResult")).catch(() => {});
+        new Promise((done) => done(write(parts))).then(
+            () => tell(actions.get(name).confirmation, false),
+            () => tell(refused + (instead[name] || instead.copyResult), true),
+        );
     };
 
     // The figure "Verlauf" below the form: redrawn whenever the result or
@@ -100,41 +165,89 @@ var velmoraPage = (() => {
     let table = "";
     const colour = (text) =>
         text.startsWith("#") ? parseInt(text.slice(1), 16) : text.match(/\d+/g).slice(0, 3).reduce((sum, part) => sum * 256 + Number(part), 0);
+    // Drawn again where the figure brings a scrollbar or takes one away, and
+    // the form fitted again to what that leaves.
     const drawFigure = () => {
         const style = getComputedStyle(element("Verlauf"));
-        const width = Math.max(240, Math.min(640, document.documentElement.clientWidth - 16));
-        const made = Module.figure(width, colour(style.color), colour(style.backgroundColor), colour(style.getPropertyValue("--accent").trim()));
-        figure.innerHTML = made.svg;
-        table = made.table;
+        for (let pass = 0; pass < 2; ++pass) {
+            const room = document.documentElement.clientWidth;
+            const width = Math.max(240, Math.min(640, room - 16));
+            const made = Module.figure(width, colour(style.color), colour(style.backgroundColor), colour(style.getPropertyValue("--accent").trim()));
+            figure.innerHTML = made.svg;
+            fitTexts(figure.querySelector("svg"), width);
+            table = made.table;
+            fit();
+            if (document.documentElement.clientWidth === room)
+                break;
+        }
         for (const action of actions.values())
             if (action.needs === "result" && element(action.button))
                 element(action.button).disabled = table === "";
     };
-    // Both formats where the browser takes SVG, so that vector editors get
-    // theirs; the PNG, drawn from the SVG at twice its size, always.
-    const copyFigure = async () => {
-        if (table === "" || !navigator.clipboard)
-            return;
-        const svg = new Blob([Module.figureForDocument()], { type: "image/svg+xml" });
-        const url = URL.createObjectURL(svg);
-        const image = new Image();
-        image.src = url;
-        await image.decode();
-        const canvas = document.createElement("canvas");
-        canvas.width = 2 * image.width;
-        canvas.height = 2 * image.height;
-        canvas.getContext("2d").drawImage(image, 0, 0, canvas.width, canvas.height);
-        URL.revokeObjectURL(url);
-        const png = await new Promise((done) => canvas.toBlob(done, "image/png"));
-        const formats = { "image/png": png };
-        if (ClipboardItem.supports && ClipboardItem.supports("image/svg+xml"))
-            formats["image/svg+xml"] = svg;
-        await navigator.clipboard.write([new ClipboardItem(formats)]);
-        copied("copyFigure")();
+    // Each text within the figure's width, whatever the browser's font: the
+    // hint, alone in the figure, wraps in lines about its place; any other
+    // text is drawn that much smaller.
+    const fitTexts = (svg, width) => {
+        const texts = [...svg.querySelectorAll("text")];
+        for (const text of texts) {
+            const x = Number(text.getAttribute("x"));
+            const anchor = text.getAttribute("text-anchor");
+            const room = (anchor === "middle" ? 2 * Math.min(x, width - x) : anchor === "end" ? x : width - x) - 4;
+            const length = text.getComputedTextLength();
+            if (length <= room)
+                continue;
+            if (texts.length > 1 || anchor !== "middle") {
+                // Measured again: WebKit draws some sizes as the next whole one.
+                for (let pass = 0, size = parseFloat(getComputedStyle(text).fontSize); pass < 4 && text.getComputedTextLength() > room; ++pass) {
+                    size *= (room - 0.5) / text.getComputedTextLength();
+                    text.setAttribute("font-size", size);
+                }
+                continue;
+            }
+            const lines = [];
+            for (const word of text.textContent.split(" ")) {
+                const line = lines.length > 0 ? lines[lines.length - 1] + " " + word : word;
+                text.textContent = line;
+                if (lines.length > 0 && text.getComputedTextLength() <= room)
+                    lines[lines.length - 1] = line;
+                else
+                    lines.push(word);
+            }
+            text.textContent = "";
+            lines.forEach((line, k) => {
+                const piece = document.createElementNS(svg.namespaceURI, "tspan");
+                piece.setAttribute("x", x);
+                piece.setAttribute("dy", (k === 0 ? (1 - lines.length) * 0.6 : 1.2) + "em");
+                // The spaces kept, so that the text reads as it did.
+                piece.textContent = line + (k < lines.length - 1 ? " " : "");
+                text.appendChild(piece);
+            });
+        }
     };
-    const copyTable = () => {
-        if (table !== "" && navigator.clipboard)
-            navigator.clipboard.writeText(table).then(copied("copyTable")).catch(() => {});
+    // The figure's copy: both formats where the browser takes SVG, so that
+    // vector editors get theirs; the PNG, drawn from the SVG at twice its
+    // size, always, as a promise.
+    const figureParts = () => {
+        const svg = new Blob([Module.figureForDocument()], { type: "image/svg+xml" });
+        const parts = { "image/png": pngOf(svg) };
+        if (typeof ClipboardItem !== "undefined" && ClipboardItem.supports && ClipboardItem.supports("image/svg+xml"))
+            parts["image/svg+xml"] = svg;
+        return parts;
+    };
+    const pngOf = async (svg) => {
+        const url = URL.createObjectURL(svg);
+        try {
+            const image = new Image();
+            image.src = url;
+            await image.decode();
+            const canvas = document.createElement("canvas");
+            canvas.width = 2 * image.width;
+            canvas.height = 2 * image.height;
+            canvas.getContext("2d").drawImage(image, 0, 0, canvas.width, canvas.height);
+            return await new Promise((done, fail) => canvas.toBlob((png) => (png ? done(png) : fail(new Error("no PNG"))), "image/png"));
+        } finally {
+            URL.revokeObjectURL(url);
+        }
     };
 
     // Whether a key event is the key "Alt+Shift+C" or "F9", no other
@@ -192,6 +305,14 @@ var velmoraPage = (() => {
     const start = () => {
         button.addEventListener("click", () => Module.click());
         document.addEventListener("paste", pasteIntoText1);
+        // Firefox sends no paste where nothing is editable: the focus goes to
+        // Text1 with the key, before the browser pastes.
+        document.addEventListener("keydown", (event) => {
+            const key = event.key.toLowerCase();
+            const pasteKey = (key === "v" && (event.ctrlKey || event.metaKey) && !event.altKey) || (key === "insert" && event.shiftKey);
+            if (pasteKey && !(event.target instanceof HTMLInputElement) && !event.target.closest("dialog"))
+                focus(field(1), false);
+        });
         for (let n = 1; field(n); ++n) {
             field(n).addEventListener("input", () => {
                 pasteUndo = null;
@@ -221,9 +342,9 @@ var velmoraPage = (() => {
         // some of the desktop's keys for themselves, so the page has its own
         // where it must: Alt+Umschalt+C copies the whole result.
         const perform = {
-            copyResult,
-            copyTable,
-            copyFigure: () => copyFigure().catch(() => {}),
+            copyResult: () => copy("copyResult"),
+            copyTable: () => copy("copyTable"),
+            copyFigure: () => copy("copyFigure"),
             showFigure: () => {
                 figure.scrollIntoView();
                 figure.focus();
@@ -269,16 +390,23 @@ var velmoraPage = (() => {
         element("AboutClose").textContent = about.close;
         button.disabled = false;
         button.focus();
+        // When the page is ready for its reader (the tests measure it).
+        performance.mark("velmora-ready");
         // The heading, once, after the screen reader has said the page.
         setTimeout(() => announce(element("Label1").textContent), 300);
     };
 
-    // A narrow screen gets the whole form, scaled down to its width.
+    // A narrow screen gets the whole form, scaled down to its width: the
+    // width inside a scrollbar, measured again once the scaled form has
+    // brought or taken one away.
+    const fitBox = element("Fit");
     const fit = () => {
-        form.style.zoom = "";
-        const scale = document.documentElement.clientWidth / form.offsetWidth;
-        if (scale < 1)
-            form.style.zoom = String(scale);
+        for (let pass = 0; pass < 3; ++pass) {
+            const scale = Math.min(1, document.documentElement.clientWidth / form.offsetWidth);
+            form.style.transform = scale < 1 ? "scale(" + scale + ")" : "";
+            fitBox.style.width = scale < 1 ? form.offsetWidth * scale + "px" : "";
+            fitBox.style.height = scale < 1 ? form.offsetHeight * scale + "px" : "";
+        }
     };
     window.addEventListener("resize", fit);
     fit();
