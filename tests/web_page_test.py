@@ -450,6 +450,12 @@ class Checks(unittest.TestCase):
     def description(self):
         return self.js("return document.getElementById('ResultDescription').textContent")
 
+    def explanation(self):
+        """Text1's title and the description screen readers get with it."""
+        return self.js("const f = document.getElementById('Text1');"
+                       "const by = f.getAttribute('aria-describedby');"
+                       "return [f.title, by ? document.getElementById(by).textContent : '']")
+
     def box(self):
         """The open box's text, or None."""
         return self.js("const box = document.getElementById('Box');"
@@ -517,6 +523,7 @@ class Checks(unittest.TestCase):
             # field, text, box, focus afterwards
             (1, "abc", "Wert ist keine Zahl!", "Text1"),
             (1, "", "Wert ist keine Zahl!", "Text1"),
+            (1, "1.125", "Wert ist keine Zahl!", "Text1"),
             (3, "abc", "Im Feld „T = 200 °C“ steht keine Zahl: „abc“. Bitte eine Zahl "
              "schreiben, zum Beispiel 12,5 oder -0,25.", "Text3"),
             (2, "", "Das Feld „T = 0 °C“ ist leer. Bitte den Messwert eintragen.", "Text2"),
@@ -551,6 +558,15 @@ class Checks(unittest.TestCase):
                     self.assertEqual(selected[0], selected[1])
                 self.assertEqual(self.result(), FIVE_LINES % ("1200", "1200"))
                 self.assertIn("outdated", self.js("return document.getElementById('Label10').className"))
+                # The first field's box says no more than it always did; the
+                # field says why where the reader knows more, until it is edited.
+                explained = ("Im Feld „T = -200 °C“ steht „1.125“. Das ist mehrdeutig "
+                             "(Tausenderpunkt oder Dezimalpunkt?). Bitte 1125 oder 1,125 schreiben."
+                             if text == "1.125" else "")
+                self.assertEqual(self.explanation(), [explained, explained])
+                if explained:
+                    self.engine.type("Text1", "5")
+                    self.assertEqual(self.explanation(), ["", ""])
 
     def test_one_box_names_every_field_without_a_number(self):
         self.type_values(["1", "1.234", "2,5", "2.345", "", "4", "x"])
