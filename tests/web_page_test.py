@@ -16,6 +16,7 @@ axe-core comes from AXE_CORE (axe.min.js), which scripts/web installs.
 """
 import json
 import os
+import re
 import sys
 import unittest
 
@@ -355,6 +356,16 @@ class Page(unittest.TestCase):
         self.assertEqual(table.split("\n")[:2], ["T in °C\tMesswert", "-200\t0,1"])
         self.assertEqual(table.split("\n")[8:], ["Ergebnis nach der Trapezregel\t14770",
                                                  "Ergebnis nach der Simpson-Regel\t14540", ""])
+        # Beside it the desktop's HTML, each number's exact value carried for
+        # office programs.
+        html = self.driver.execute_async_script(
+            "const done = arguments[0];"
+            "navigator.clipboard.read().then(async (items) =>"
+            "  done(await (await items[0].getType('text/html')).text()), (error) => done(String(error)))")
+        for shown, value in (("0,1", 0.1), ("14540", 14540.0)):
+            cell = re.search(r'<td sdval="([^"]+)" sdnum="1033;0;General" x:num="\1">%s</td>' % shown, html)
+            self.assertTrue(cell, html)
+            self.assertEqual(float(cell.group(1)), value)
         self.alt_shift("b")
         WebDriverWait(self.driver, 5).until(lambda d: len(self.heard()) >= 2)
         self.assertEqual(self.heard(), ["Werte und Ergebnis kopiert.", "Abbildung kopiert."])

@@ -98,6 +98,7 @@ var velmoraPage = (() => {
     // its state changes, in the page's colours and at its width.
     const figure = element("Figure");
     let table = "";
+    let tableHtml = "";
     const colour = (text) =>
         text.startsWith("#") ? parseInt(text.slice(1), 16) : text.match(/\d+/g).slice(0, 3).reduce((sum, part) => sum * 256 + Number(part), 0);
     const drawFigure = () => {
@@ -106,6 +107,7 @@ var velmoraPage = (() => {
         const made = Module.figure(width, colour(style.color), colour(style.backgroundColor), colour(style.getPropertyValue("--accent").trim()));
         figure.innerHTML = made.svg;
         table = made.table;
+        tableHtml = made.tableHtml;
         for (const action of actions.values())
             if (action.needs === "result" && element(action.button))
                 element(action.button).disabled = table === "";
@@ -132,9 +134,13 @@ var velmoraPage = (() => {
         await navigator.clipboard.write([new ClipboardItem(formats)]);
         copied("copyFigure")();
     };
+    // The table as text and as the desktop's HTML, whose numbers every
+    // spreadsheet reads as numbers.
     const copyTable = () => {
-        if (table !== "" && navigator.clipboard)
-            navigator.clipboard.writeText(table).then(copied("copyTable")).catch(() => {});
+        if (table === "" || !navigator.clipboard)
+            return;
+        const formats = { "text/plain": new Blob([table], { type: "text/plain" }), "text/html": new Blob([tableHtml], { type: "text/html" }) };
+        navigator.clipboard.write([new ClipboardItem(formats)]).then(copied("copyTable")).catch(() => {});
     };
 
     // Whether a key event is the key "Alt+Shift+C" or "F9", no other

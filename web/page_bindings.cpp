@@ -77,14 +77,17 @@ Rgb RgbOf(int colour) {
 }
 
 // The figure of the result on display, `width` pixels wide in the page's
-// colours (0xRRGGBB), and the table of values and results ("" before the
-// first result): {svg, table}.
+// colours (0xRRGGBB), and the table of values and results as text and as
+// HTML, as the desktop copies it ("" before the first result): {svg, table,
+// tableHtml}.
 emscripten::val Figure(double width, int text, int background, int accent) {
     const std::optional<CalculationRecord> record = Form().ResultShown();
     emscripten::val made = emscripten::val::object();
     made.set("svg", FigureSvg(DrawFigure(MakeFigureGeometry(record), width, FigureHeight),
                               {RgbOf(text), RgbOf(background), RgbOf(accent)}));
-    made.set("table", TabSeparated(ResultTable(record)));
+    const TableRows rows = ResultTable(record);
+    made.set("table", TabSeparated(rows));
+    made.set("tableHtml", rows.empty() ? std::string() : HtmlDocument(HtmlTable(rows)));
     return made;
 }
 
