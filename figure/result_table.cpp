@@ -6,6 +6,7 @@
 
 #include "figure/figure_geometry.h"
 #include "figure/figure_svg.h"
+#include "platform/announcements.h"
 #include "platform/number_messages.h"
 #include "platform/number_writer.h"
 #include "platform/result_text.h"
@@ -40,7 +41,18 @@ TableRows ResultTable(const std::optional<CalculationRecord>& record) {
         else if (record->error && record->error->rule == rule)
             rows.push_back({TextCell(OverflowSentence(*record->error))});
     }
+    if (!record->current)
+        rows.push_back({TextCell(std::string(OutdatedAnnouncement()))});
     return rows;
+}
+
+std::string ResultCopy(std::string caption, const std::optional<CalculationRecord>& record) {
+    for (std::size_t at = caption.find("\r\n"); at != std::string::npos;
+         at = caption.find("\r\n", at))
+        caption.erase(at, 1);
+    if (record && !record->current)
+        caption.append("\n").append(OutdatedAnnouncement());
+    return caption;
 }
 
 std::string TabSeparated(const TableRows& rows) {

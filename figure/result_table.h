@@ -22,8 +22,8 @@ using TableRow = std::vector<TableCell>;
 using TableRows = std::vector<TableRow>;
 
 // "Werte und Ergebnis kopieren": a heading row, the seven rows of T and
-// reading, then one row per result, its heading and its number. Empty before
-// the first result.
+// reading, then one row per result, its heading and its number, and a row
+// saying so when the result is outdated. Empty before the first result.
 [[nodiscard]] TableRows ResultTable(const std::optional<CalculationRecord>& record);
 
 // Cells separated by tabs, rows ended by line breaks: what a spreadsheet
@@ -36,6 +36,11 @@ using TableRows = std::vector<TableRow>;
 // English) and for Excel (x:num): "1,125" is 1.125 in an English Calc too,
 // where the text alone would be 1125.
 [[nodiscard]] std::string HtmlTable(const TableRows& rows);
+
+// "Ergebnis kopieren": the result box's text, lines ended by "\n", and
+// beneath it that it is outdated when it is.
+[[nodiscard]] std::string ResultCopy(std::string caption,
+                                     const std::optional<CalculationRecord>& record);
 
 // An HTML document around `body`, its encoding declared, as the clipboard
 // carries it.

@@ -94,6 +94,8 @@ private slots:
     void theSvgIsWellFormedAndComplete();
     void theTableHasTheReadingsThenTheResults();
     void theTablesNumbersCarryTheirExactValue();
+    void theCopiesSayWhenTheResultIsOutdated_data();
+    void theCopiesSayWhenTheResultIsOutdated();
 };
 
 void FigureTest::theDrawnShapesAreTheRules_data() {
@@ -387,6 +389,30 @@ void FigureTest::theTablesNumbersCarryTheirExactValue() {
     QVERIFY(!rows.front().front().number && !rows.back().front().number);
     QVERIFY(HtmlDocument(html).starts_with(
         R"(<html><head><meta charset="utf-8"></head><body><table>)"));
+}
+
+void FigureTest::theCopiesSayWhenTheResultIsOutdated_data() {
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<bool>("current");
+    QTest::newRow("current") << Lecture << true;
+    QTest::newRow("outdated") << Lecture << false;
+    QTest::newRow("outdated after a Simpson overflow")
+        << QStringList{"0", "8E+305", "0", "0", "0", "0", "0"} << false;
+}
+
+void FigureTest::theCopiesSayWhenTheResultIsOutdated() {
+    QFETCH(QStringList, texts);
+    QFETCH(bool, current);
+    std::optional<CalculationRecord> shown = Clicked(texts);
+    shown->current = current;
+    const std::string outdated = "Das Ergebnis gehört nicht mehr zu den aktuellen Werten.";
+    const TableRows rows = ResultTable(shown);
+    QCOMPARE(rows.size(), std::size_t(current ? 10 : 11));
+    QCOMPARE(rows.back().size() == 1 && rows.back().front().text == outdated, !current);
+    QCOMPARE(TabSeparated(rows).ends_with("\n" + outdated + "\n"), !current);
+    QCOMPARE(HtmlTable(rows).ends_with("<tr><td>" + outdated + "</td></tr></table>"), !current);
+    QCOMPARE(QString::fromStdString(ResultCopy(" Ergebnis:\r\nF = 1\r\n", shown)),
+             QString::fromStdString(" Ergebnis:\nF = 1\n" + (current ? "" : "\n" + outdated)));
 }
 
 QTEST_GUILESS_MAIN(FigureTest)

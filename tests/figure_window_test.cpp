@@ -36,6 +36,8 @@ private slots:
     void copiesReachTheClipboardInEveryFormat_data();
     void copiesReachTheClipboardInEveryFormat();
     void nothingIsCopiedBeforeTheFirstResult();
+    void everyCopySaysWhetherTheResultIsCurrent_data();
+    void everyCopySaysWhetherTheResultIsCurrent();
     void everyButtonOfTheFigureHasAKeyOfItsOwn();
     void theFigureIsLightOrDarkWithTheWindow();
 
@@ -235,6 +237,35 @@ void FigureWindowTest::nothingIsCopiedBeforeTheFirstResult() {
     for (const Qt::Key key : {Qt::Key_B, Qt::Key_T, Qt::Key_C})
         QTest::keyClick(field(2), key, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("vorher"));
+}
+
+void FigureWindowTest::everyCopySaysWhetherTheResultIsCurrent_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Ergebnis kopieren") << int(Qt::Key_C);
+    QTest::newRow("Werte und Ergebnis kopieren") << int(Qt::Key_T);
+    QTest::newRow("Abbildung kopieren") << int(Qt::Key_B);
+}
+
+void FigureWindowTest::everyCopySaysWhetherTheResultIsCurrent() {
+    QFETCH(int, key);
+    const QString outdated = "Das Ergebnis gehört nicht mehr zu den aktuellen Werten.";
+    // Every format the copy has: the text, the HTML, the SVG.
+    const auto copied = [&] {
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(field(2), Qt::Key(key), Qt::ControlModifier | Qt::ShiftModifier);
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        return data->text() + data->html() + QString::fromUtf8(data->data("image/svg+xml"));
+    };
+    calculate({"0,1", "1,2", "4,5", "9", "16,1", "25", "36"});
+    QVERIFY(!copied().contains(outdated));
+    field(4)->setText("9,5");
+    QVERIFY(copied().contains(outdated));
+    if (key != Qt::Key_B) {
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(data->text().endsWith(outdated + (key == Qt::Key_T ? "\n" : "")));
+    }
+    QTest::keyClick(field(1), Qt::Key_Return);
+    QVERIFY(!copied().contains(outdated));
 }
 
 // Alt with a button's key presses it; two buttons with one key would only

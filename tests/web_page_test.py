@@ -392,6 +392,15 @@ class Page(unittest.TestCase):
         self.element("Text4").send_keys("9")
         self.assertEqual(self.figure()["italic"][-1],
                          "Das Ergebnis gehört nicht mehr zu den aktuellen Werten.")
+        # The result and the table copied now say so too.
+        last_line = lambda d: (d.execute_async_script(
+            "navigator.clipboard.readText().then(arguments[0], () => arguments[0](''))")
+            .rstrip("\n").split("\n")[-1])
+        for key in ("c", "t"):
+            self.driver.execute_async_script("navigator.clipboard.writeText('').then(arguments[0])")
+            self.alt_shift(key)
+            WebDriverWait(self.driver, 5).until(
+                lambda d: last_line(d) == "Das Ergebnis gehört nicht mehr zu den aktuellen Werten.")
         self.element("Text4").send_keys(Keys.F9)
         self.assertEqual(self.active(), "Figure")
 

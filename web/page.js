@@ -91,7 +91,7 @@ var velmoraPage = (() => {
         if (text === "")
             return;
         if (navigator.clipboard)
-            navigator.clipboard.writeText(text).then(copied("copyResult")).catch(() => {});
+            navigator.clipboard.writeText(Module.resultCopy(text)).then(copied("copyResult")).catch(() => {});
     };
 
     // The figure "Verlauf" below the form: redrawn whenever the result or

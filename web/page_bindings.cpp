@@ -91,6 +91,11 @@ emscripten::val Figure(double width, int text, int background, int accent) {
     return made;
 }
 
+// "Ergebnis kopieren" of the result box's text.
+std::string ResultCopyOf(const std::string& caption) {
+    return ResultCopy(caption, Form().ResultShown());
+}
+
 // The figure as a copy carries it: its usual size, dark on white.
 std::string FigureForDocument() {
     return FigureSvg(
@@ -107,6 +112,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("figure", &Figure);
     emscripten::function("figureForDocument", &FigureForDocument);
     emscripten::function("pastedReadings", &PastedReadingsFor);
+    emscripten::function("resultCopy", &ResultCopyOf);
     emscripten::function("selectionForDoubleClick", &SelectionForDoubleClick);
 }
 
