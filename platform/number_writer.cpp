@@ -84,4 +84,23 @@ std::string DoubleToText(double value) {
     return text;
 }
 
+std::string DoubleToLocaleFreeText(double value) {
+    if (!std::isfinite(value))
+        RaiseFloatingPointError({});
+    if (value == 0.0)
+        return "0";
+    std::array<char, 64> buffer{};
+#ifdef __cpp_lib_to_chars
+    const char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+    return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
+#else
+    // Emscripten's C++ library has no std::to_chars for doubles: 17
+    // significant digits, which read back as the same double too, if not
+    // always in the fewest digits ("0.10000000000000001"). Nothing in the
+    // page sets a locale, so printf's decimal point is C's.
+    const int length = std::snprintf(buffer.data(), buffer.size(), "%.17g", value);
+    return {buffer.data(), static_cast<std::size_t>(length)};
+#endif
+}
+
 } // namespace velmora

@@ -7,7 +7,8 @@
 // compared byte for byte:
 //   differential_driver CASES ROUND_TRIPS
 // Each case is seven field texts, clicked through the click rules; each
-// round trip a random double written as text and read back. The cases come
+// round trip a random double written as text and read back, and written in
+// the copies' locale-free form and read back. The cases come
 // from the raw output of mt19937_64 alone, which the C++ standard fixes on
 // every platform (its distributions it does not).
 #include "calc/start_calculation.h"
@@ -21,6 +22,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <string>
@@ -188,7 +190,11 @@ int main(int argc, char** argv) {
         const double value = generate.AnyDouble();
         const std::string text = velmora::DoubleToText(value);
         const double back = velmora::TextToDouble(text);
-        std::printf("%016llx %s %016llx\n", ToBits(value), text.c_str(), ToBits(back));
+        // And as the copies' HTML carries it, read back (fewest digits
+        // natively, 17 in WebAssembly; the same double in both).
+        const double exact = std::strtod(velmora::DoubleToLocaleFreeText(value).c_str(), nullptr);
+        std::printf("%016llx %s %016llx %016llx\n", ToBits(value), text.c_str(), ToBits(back),
+                    ToBits(exact));
     }
     return 0;
 }

@@ -21,6 +21,7 @@
 #include <QtTest>
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 
 using namespace velmora;
 
@@ -92,6 +93,9 @@ private slots:
     void theFigureShowsWhatTheResultBoxShows();
     void theSvgIsWellFormedAndComplete();
     void theTableHasTheReadingsThenTheResults();
+    void theTablesNumbersCarryTheirExactValue();
+    void theCopiesSayWhenTheResultIsOutdated_data();
+    void theCopiesSayWhenTheResultIsOutdated();
 };
 
 void FigureTest::theDrawnShapesAreTheRules_data() {
@@ -332,8 +336,83 @@ void FigureTest::theTableHasTheReadingsThenTheResults() {
                      "Ergebnis nach der Simpson-Regel\t14540\n"));
     const QString html = QString::fromStdString(HtmlTable(ResultTable(shown)));
     QCOMPARE(html.count("<tr>"), 10);
-    QVERIFY(html.startsWith("<table><tr><th>T in °C</th><th>Messwert</th></tr><tr><td>-200</td>"));
+    QVERIFY(html.startsWith("<table><tr><th>T in °C</th><th>Messwert</th></tr><tr>"));
     QVERIFY(ResultTable(std::nullopt).empty());
+}
+
+// Each number's cell carries its value for office programs in any locale,
+// exactly; the text stays German. "1,125" alone is 1125 to an English Calc.
+void FigureTest::theTablesNumbersCarryTheirExactValue() {
+    const std::optional<CalculationRecord> shown =
+        Clicked({"0,1", "1,125", "2,25", "0,123456789012345678", "1,5E-07", "1E+20", "-36"});
+    const TableRows rows = ResultTable(shown);
+    const std::string html = HtmlTable(rows);
+    QVERIFY(html.find(R"(<td sdval="-200" sdnum="1033;0;General" x:num="-200">-200</td>)") !=
+            std::string::npos);
+    QVERIFY(html.find(R"(<td sdval="1.125" sdnum="1033;0;General" x:num="1.125">1,125</td>)") !=
+            std::string::npos);
+    QVERIFY(html.find(R"(<td sdval="0.12345678901234568" sdnum="1033;0;General")"
+                      R"( x:num="0.12345678901234568">0,123456789012346</td>)") !=
+            std::string::npos);
+    QVERIFY(html.find(R"(<td sdval="1e+20" sdnum="1033;0;General" x:num="1e+20">1E+20</td>)") !=
+            std::string::npos);
+    QVERIFY(html.find("<td>Ergebnis nach der Trapezregel</td><td sdval=") != std::string::npos);
+
+    // Every value, read back from the HTML in order, is the record's: the
+    // temperatures and readings, then both results.
+    std::vector<double> expected;
+    for (std::size_t k = 0; k < shown->readings.size(); ++k) {
+        expected.push_back(NodeTemperature(k));
+        expected.push_back(shown->readings[k]);
+    }
+    expected.push_back(*shown->trapezoid.result);
+    expected.push_back(*shown->simpson.result);
+    std::vector<double> carried;
+    for (std::size_t at = html.find("sdval=\""); at != std::string::npos;
+         at = html.find("sdval=\"", at + 1)) {
+        const std::size_t from = at + 7;
+        const std::string value = html.substr(from, html.find('"', from) - from);
+        const std::string rest = R"(" sdnum="1033;0;General" x:num=")" + value + '"';
+        QCOMPARE(html.substr(from + value.size(), rest.size()), rest);
+        bool read = false;
+        carried.push_back(QByteArray::fromStdString(value).toDouble(&read));
+        QVERIFY(read);
+    }
+    QCOMPARE(carried.size(), expected.size());
+    for (std::size_t k = 0; k < expected.size(); ++k)
+        QVERIFY2(std::memcmp(&carried[k], &expected[k], sizeof(double)) == 0,
+                 qPrintable(QString::number(expected[k], 'g', 17)));
+    // No heading or sentence passes for a number.
+    QCOMPARE(std::count_if(rows.begin(), rows.end(),
+                           [](const TableRow& row) { return row.back().number.has_value(); }),
+             std::ptrdiff_t(9));
+    QVERIFY(!rows.front().front().number && !rows.back().front().number);
+    QVERIFY(HtmlDocument(html).starts_with(
+        R"(<html><head><meta charset="utf-8"></head><body><table>)"));
+}
+
+void FigureTest::theCopiesSayWhenTheResultIsOutdated_data() {
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<bool>("current");
+    QTest::newRow("current") << Lecture << true;
+    QTest::newRow("outdated") << Lecture << false;
+    QTest::newRow("outdated after a Simpson overflow")
+        << QStringList{"0", "8E+305", "0", "0", "0", "0", "0"} << false;
+}
+
+void FigureTest::theCopiesSayWhenTheResultIsOutdated() {
+    QFETCH(QStringList, texts);
+    QFETCH(bool, current);
+    std::optional<CalculationRecord> shown = Clicked(texts);
+    shown->current = current;
+    const std::string outdated = "Das Ergebnis gehört nicht mehr zu den aktuellen Werten.";
+    const TableRows rows = ResultTable(shown);
+    QCOMPARE(rows.size(), std::size_t(current ? 10 : 11));
+    QCOMPARE(rows.back().size() == 1 && rows.back().front().text == outdated, !current);
+    QCOMPARE(TabSeparated(rows).ends_with("\n" + outdated + "\n"), !current);
+    QCOMPARE(HtmlTable(rows).ends_with("<tr><td>" + outdated + "</td></tr></table>"), !current);
+    QCOMPARE(QString::fromStdString(ResultCopy(" Ergebnis:\r\nF = 1\r\n", shown)),
+             QString::fromStdString(" Ergebnis:\nF = 1\n" + (current ? "" : "\n" + outdated)));
 }
 
 QTEST_GUILESS_MAIN(FigureTest)

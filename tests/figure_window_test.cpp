@@ -39,6 +39,8 @@ private slots:
     void copiesReachTheClipboardInEveryFormat();
     void theCopyNoteGoesAfterAboutTwoSeconds();
     void nothingIsCopiedBeforeTheFirstResult();
+    void everyCopySaysWhetherTheResultIsCurrent_data();
+    void everyCopySaysWhetherTheResultIsCurrent();
     void everyButtonOfTheFigureHasAKeyOfItsOwn();
     void theFigureIsLightOrDarkWithTheWindow();
     void theFigureOpensBesideTheWindowAndWhereItWasLeft();
@@ -227,7 +229,11 @@ void FigureWindowTest::copiesReachTheClipboardInEveryFormat() {
         QCOMPARE(rows.size(), 10);
         QCOMPARE(rows[1], QString("-200\t0,1"));
         QCOMPARE(rows[9], QString("Ergebnis nach der Simpson-Regel\t14540"));
-        QVERIFY(data->html().startsWith("<table>"));
+        // The HTML's numbers are numbers to an office program in any locale.
+        QVERIFY(
+            data->html().startsWith(R"(<html><head><meta charset="utf-8"></head><body><table>)"));
+        QVERIFY(data->html().contains(
+            R"(<td sdval="0.1" sdnum="1033;0;General" x:num="0.1">0,1</td>)"));
     }
     // Seen as well as heard, below the result box, over no control, and
     // still there once the menu or the figure's button is done.
@@ -268,6 +274,35 @@ void FigureWindowTest::nothingIsCopiedBeforeTheFirstResult() {
     for (const Qt::Key key : {Qt::Key_B, Qt::Key_T, Qt::Key_C})
         QTest::keyClick(field(2), key, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("vorher"));
+}
+
+void FigureWindowTest::everyCopySaysWhetherTheResultIsCurrent_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Ergebnis kopieren") << int(Qt::Key_C);
+    QTest::newRow("Werte und Ergebnis kopieren") << int(Qt::Key_T);
+    QTest::newRow("Abbildung kopieren") << int(Qt::Key_B);
+}
+
+void FigureWindowTest::everyCopySaysWhetherTheResultIsCurrent() {
+    QFETCH(int, key);
+    const QString outdated = "Das Ergebnis gehört nicht mehr zu den aktuellen Werten.";
+    // Every format the copy has: the text, the HTML, the SVG.
+    const auto copied = [&] {
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(field(2), Qt::Key(key), Qt::ControlModifier | Qt::ShiftModifier);
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        return data->text() + data->html() + QString::fromUtf8(data->data("image/svg+xml"));
+    };
+    calculate({"0,1", "1,2", "4,5", "9", "16,1", "25", "36"});
+    QVERIFY(!copied().contains(outdated));
+    field(4)->setText("9,5");
+    QVERIFY(copied().contains(outdated));
+    if (key != Qt::Key_B) {
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(data->text().endsWith(outdated + (key == Qt::Key_T ? "\n" : "")));
+    }
+    QTest::keyClick(field(1), Qt::Key_Return);
+    QVERIFY(!copied().contains(outdated));
 }
 
 // Alt with a button's key presses it; two buttons with one key would only

@@ -48,6 +48,9 @@ private slots:
     void doublesBecomeGermanText();
     void textOfANonFiniteValueIsAFloatingPointError();
     void formattedNumbersReadBackWithinFifteenDigits();
+    void doublesBecomeLocaleFreeText_data();
+    void doublesBecomeLocaleFreeText();
+    void localeFreeTextReadsBackAsTheSameDouble();
     void countersStopAtTheirLimit();
     void boundsAreChecked_data();
     void boundsAreChecked();
@@ -425,6 +428,54 @@ void PlatformTest::formattedNumbersReadBackWithinFifteenDigits() {
         std::memcpy(&value, &pattern, sizeof value);
         if (std::isfinite(value))
             QVERIFY2(readsBack(value), DoubleToText(value).c_str());
+    }
+}
+
+void PlatformTest::doublesBecomeLocaleFreeText_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("negative zero, as shown") << -0.0 << "0";
+    QTest::newRow("temperature") << -200.0 << "-200";
+    QTest::newRow("three decimals") << 1.125 << "1.125";
+    QTest::newRow("two decimals") << 2.25 << "2.25";
+    QTest::newRow("0,1") << 0.1 << "0.1";
+    QTest::newRow("500/3, all its digits") << 500.0 / 3 << "166.66666666666666";
+    QTest::newRow("sum noise is kept") << 480.00000000000006 << "480.00000000000006";
+    QTest::newRow("1,5E-07") << 1.5e-7 << "1.5e-07";
+    QTest::newRow("1E+20") << 1e20 << "1e+20";
+    QTest::newRow("a whole number, every digit") << 123456789012.0 << "123456789012";
+    QTest::newRow("largest double")
+        << std::numeric_limits<double>::max() << "1.7976931348623157e+308";
+    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min() << "5e-324";
+    QTest::newRow("no group separators") << -1234567.25 << "-1234567.25";
+}
+
+void PlatformTest::doublesBecomeLocaleFreeText() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(DoubleToLocaleFreeText(value)), text);
+    QCOMPARE(
+        KindRaisedBy([] { (void)DoubleToLocaleFreeText(std::numeric_limits<double>::infinity()); }),
+        std::optional(ErrorKind::FloatingPoint));
+}
+
+// What the copies' HTML gives office programs reads back exactly, by a
+// locale-free reader.
+void PlatformTest::localeFreeTextReadsBackAsTheSameDouble() {
+    std::mt19937_64 random(20261229);
+    for (int n = 0; n < 100000; ++n) {
+        double value = 0;
+        const std::uint64_t pattern = random();
+        std::memcpy(&value, &pattern, sizeof value);
+        if (!std::isfinite(value) || value == 0)
+            continue;
+        const std::string text = DoubleToLocaleFreeText(value);
+        QVERIFY2(text.find_first_not_of("0123456789.e+-") == std::string::npos, text.c_str());
+        bool read = false;
+        const double back = QByteArray::fromStdString(text).toDouble(&read);
+        QVERIFY2(read && SameDouble(back, value), text.c_str());
     }
 }
 

@@ -122,7 +122,7 @@ std::unique_ptr<QMimeData> TableMimeData(const std::optional<CalculationRecord>&
         return {};
     auto data = std::make_unique<QMimeData>();
     data->setText(QString::fromStdString(TabSeparated(rows)));
-    data->setHtml(QString::fromStdString(HtmlTable(rows)));
+    data->setHtml(QString::fromStdString(HtmlDocument(HtmlTable(rows))));
     return data;
 }
 

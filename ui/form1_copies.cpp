@@ -6,6 +6,7 @@
 // eye and to screen readers.
 
 #include "figure/figure_geometry.h"
+#include "figure/result_table.h"
 #include "ui/copy_confirmation.h"
 #include "ui/figure_painter.h"
 #include "ui/form1.h"
@@ -21,10 +22,8 @@ namespace velmora {
 // Line breaks as the platform expects them: the clipboard writes "\n" as
 // CR LF on Windows.
 void Form1::CopyResult(const Action& action) {
-    QString text = m_ui->Label10->text();
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     auto data = std::make_unique<QMimeData>();
-    data->setText(text);
+    data->setText(FromUtf8(ResultCopy(m_ui->Label10->text().toStdString(), ResultShown())));
     PutOnClipboard(std::move(data), action);
 }
 

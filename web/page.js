@@ -134,8 +134,11 @@ var velmoraPage = (() => {
     // promise, so that the write itself happens at once, within the click or
     // key that asked for it (WebKit refuses a write after an await).
     const copies = {
-        copyResult: () => (result.textContent === "" ? null : { "text/plain": result.textContent }),
-        copyTable: () => (table === "" ? null : { "text/plain": table }),
+        // The outdated sentence goes with an outdated result, as on the desktop.
+        copyResult: () => (result.textContent === "" ? null : { "text/plain": Module.resultCopy(result.textContent) }),
+        // As text and as the desktop's HTML, whose numbers every spreadsheet
+        // reads as numbers.
+        copyTable: () => (table === "" ? null : { "text/plain": table, "text/html": tableHtml }),
         copyFigure: () => (table === "" ? null : figureParts()),
     };
     const write = (parts) => {
@@ -163,6 +166,7 @@ var velmoraPage = (() => {
     // its state changes, in the page's colours and at its width.
     const figure = element("Figure");
     let table = "";
+    let tableHtml = "";
     const colour = (text) =>
         text.startsWith("#") ? parseInt(text.slice(1), 16) : text.match(/\d+/g).slice(0, 3).reduce((sum, part) => sum * 256 + Number(part), 0);
     // Drawn again where the figure brings a scrollbar or takes one away, and
@@ -176,6 +180,7 @@ var velmoraPage = (() => {
             figure.innerHTML = made.svg;
             fitTexts(figure.querySelector("svg"), width);
             table = made.table;
+            tableHtml = made.tableHtml;
             fit();
             if (document.documentElement.clientWidth === room)
                 break;

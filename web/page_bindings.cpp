@@ -77,15 +77,23 @@ Rgb RgbOf(int colour) {
 }
 
 // The figure of the result on display, `width` pixels wide in the page's
-// colours (0xRRGGBB), and the table of values and results ("" before the
-// first result): {svg, table}.
+// colours (0xRRGGBB), and the table of values and results as text and as
+// HTML, as the desktop copies it ("" before the first result): {svg, table,
+// tableHtml}.
 emscripten::val Figure(double width, int text, int background, int accent) {
     const std::optional<CalculationRecord> record = Form().ResultShown();
     emscripten::val made = emscripten::val::object();
     made.set("svg", FigureSvg(DrawFigure(MakeFigureGeometry(record), width, FigureHeight),
                               {RgbOf(text), RgbOf(background), RgbOf(accent)}));
-    made.set("table", TabSeparated(ResultTable(record)));
+    const TableRows rows = ResultTable(record);
+    made.set("table", TabSeparated(rows));
+    made.set("tableHtml", rows.empty() ? std::string() : HtmlDocument(HtmlTable(rows)));
     return made;
+}
+
+// "Ergebnis kopieren" of the result box's text.
+std::string ResultCopyOf(const std::string& caption) {
+    return ResultCopy(caption, Form().ResultShown());
 }
 
 // The figure as a copy carries it: its usual size, dark on white.
@@ -104,6 +112,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("figure", &Figure);
     emscripten::function("figureForDocument", &FigureForDocument);
     emscripten::function("pastedReadings", &PastedReadingsFor);
+    emscripten::function("resultCopy", &ResultCopyOf);
     emscripten::function("selectionForDoubleClick", &SelectionForDoubleClick);
 }
 
