@@ -18,5 +18,10 @@ export DISPLAY=:$display QT_QPA_PLATFORM=xcb
 for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
 openbox >/dev/null 2>&1 &
 wm=$!
-sleep 0.3
+# A window shown before the window manager has taken the screen is never
+# activated: wait until it names itself on the root window.
+for _ in $(seq 200); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+done
 "$@"
