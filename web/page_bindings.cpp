@@ -6,13 +6,11 @@
 // the result box, a paste, the figure and the table, and what "Über Velmora"
 // says.
 #include "calc/start_calculation.h"
-#include "figure/figure_drawing.h"
-#include "figure/figure_svg.h"
-#include "figure/result_table.h"
 #include "platform/about_text.h"
 #include "platform/click_rules.h"
 #include "platform/pasted_readings.h"
 #include "platform/whole_number.h"
+#include "web/page_content.h"
 #include "web/page_form.h"
 
 #include <emscripten/bind.h>
@@ -71,28 +69,18 @@ emscripten::val About() {
     return about;
 }
 
-Rgb RgbOf(int colour) {
-    return {static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
-            static_cast<std::uint8_t>(colour)};
-}
-
-// The figure of the result on display, `width` pixels wide in the page's
-// colours (0xRRGGBB), and the table of values and results ("" before the
-// first result): {svg, table}.
+// The figure of the result on display in the page's colours, and the table:
+// {svg, table}.
 emscripten::val Figure(double width, int text, int background, int accent) {
-    const std::optional<CalculationRecord> record = Form().ResultShown();
+    const PageFigure figure = FigureForPage(Form().ResultShown(), width, text, background, accent);
     emscripten::val made = emscripten::val::object();
-    made.set("svg", FigureSvg(DrawFigure(MakeFigureGeometry(record), width, FigureHeight),
-                              {RgbOf(text), RgbOf(background), RgbOf(accent)}));
-    made.set("table", TabSeparated(ResultTable(record)));
+    made.set("svg", figure.svg);
+    made.set("table", figure.table);
     return made;
 }
 
-// The figure as a copy carries it: its usual size, dark on white.
-std::string FigureForDocument() {
-    return FigureSvg(
-        DrawFigure(MakeFigureGeometry(Form().ResultShown()), FigureWidth, FigureHeight),
-        DocumentPalette());
+std::string DocumentFigure() {
+    return FigureForDocument(Form().ResultShown());
 }
 
 } // namespace
@@ -102,7 +90,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("click", &Click);
     emscripten::function("fieldEdited", &FieldEdited);
     emscripten::function("figure", &Figure);
-    emscripten::function("figureForDocument", &FigureForDocument);
+    emscripten::function("figureForDocument", &DocumentFigure);
     emscripten::function("pastedReadings", &PastedReadingsFor);
     emscripten::function("selectionForDoubleClick", &SelectionForDoubleClick);
 }
