@@ -28,6 +28,9 @@ struct SeenBox {
     const QWidget* parent = nullptr;
     int textLeft = 0;  // where the text starts, from the box's left edge
     int textLines = 0; // how many lines the text takes
+    // Each label with a mnemonic, and what its key gives the focus to (its
+    // buddy's accessible name, or nothing): "&Name: → Name".
+    QStringList mnemonics;
 };
 
 // Closes every modal window as soon as it is shown, the way a user pressing
@@ -76,8 +79,14 @@ private:
         if (messageBox == nullptr) {
             // Any other dialog: everything it says, and its buttons.
             QStringList texts;
-            for (const QLabel* label : window.findChildren<QLabel*>())
+            for (const QLabel* label : window.findChildren<QLabel*>()) {
                 texts << label->text();
+                if (label->text().contains(QLatin1Char('&')))
+                    box.mnemonics << label->text() + " → " +
+                                         (label->buddy() != nullptr
+                                              ? label->buddy()->accessibleName()
+                                              : QStringLiteral("nothing"));
+            }
             for (const QPlainTextEdit* edit : window.findChildren<QPlainTextEdit*>())
                 texts << edit->toPlainText();
             for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())

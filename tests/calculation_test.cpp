@@ -483,6 +483,8 @@ void CalculationTest::theRecordHoldsEveryStepAsTheRulesDidIt_data() {
         QTest::addRow("random row %d", ++number) << row.samples << none << none;
     QTest::newRow("a strip and Simpson's scaling done wider")
         << Samples{6e305, 6e305, -6e305, 0, 0, 0, 0} << none << none;
+    QTest::newRow("a strip of a large and a tiny reading done wider")
+        << Samples{1e306, 1e-300, 0, 0, 0, 0, 0} << none << none;
     QTest::newRow("200 times Simpson's sum done wider")
         << Samples{0, -2.3e305, 0, 0, 0, 0, 0} << none << none;
     QTest::newRow("Simpson's doubled value done wider")
@@ -636,6 +638,13 @@ void CalculationTest::aClickShowsWhatTheFieldsAllow_data() {
         << QStringList{"0", "-2,3e305", "0", "0", "0", "0", "0"}
         << QStringList{TwoLines.arg("-4,6E+307"),
                        FiveLines.arg("-4,6E+307", "-6,13333333333333E+307")}
+        << none << std::optional<ErrorKind>();
+    // The strip of a large and a tiny reading is done again wider, aligned to
+    // the larger exponent: aligned to the smaller one, the large reading
+    // would be scaled beyond any double.
+    QTest::newRow("a strip of a large and a tiny reading done wider")
+        << QStringList{"1e306", "1e-300", "0", "0", "0", "0", "0"}
+        << QStringList{TwoLines.arg("1E+308"), FiveLines.arg("1E+308", "6,66666666666667E+307")}
         << none << std::optional<ErrorKind>();
 }
 

@@ -15,6 +15,7 @@
 #include "platform/number_reader.h"
 #include "platform/text_to_double.h"
 #include "testing/fake_form.h"
+#include "web/page_content.h"
 
 #include <QRandomGenerator>
 #include <QXmlStreamReader>
@@ -96,6 +97,7 @@ private slots:
     void theTablesNumbersCarryTheirExactValue();
     void theCopiesSayWhenTheResultIsOutdated_data();
     void theCopiesSayWhenTheResultIsOutdated();
+    void thePageGetsTheFigureInItsColours();
 };
 
 void FigureTest::theDrawnShapesAreTheRules_data() {
@@ -413,6 +415,23 @@ void FigureTest::theCopiesSayWhenTheResultIsOutdated() {
     QCOMPARE(HtmlTable(rows).ends_with("<tr><td>" + outdated + "</td></tr></table>"), !current);
     QCOMPARE(QString::fromStdString(ResultCopy(" Ergebnis:\r\nF = 1\r\n", shown)),
              QString::fromStdString(" Ergebnis:\nF = 1\n" + (current ? "" : "\n" + outdated)));
+}
+
+// The page's colours, 0xRRGGBB, each where it belongs, at the page's width.
+void FigureTest::thePageGetsTheFigureInItsColours() {
+    const std::optional<CalculationRecord> shown = Clicked(Lecture);
+    const PageFigure page = FigureForPage(shown, 500, 0xe6e5e4, 0x1e1d1c, 0x3399fe);
+    const QString svg = QString::fromStdString(page.svg);
+    QVERIFY(
+        svg.startsWith("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"500\" height=\"400\""));
+    QVERIFY(svg.contains("<rect width=\"100%\" height=\"100%\" fill=\"#1e1d1c\"/>"));
+    QVERIFY(svg.contains("<circle cx=") && svg.contains("fill=\"#e6e5e4\"/>"));
+    QVERIFY(svg.contains("stroke=\"#3399fe\" stroke-width=\"2\""));
+    QCOMPARE(page.table, TabSeparated(ResultTable(shown)));
+    // The copy's: the usual size, dark on white.
+    const QString document = QString::fromStdString(FigureForDocument(shown));
+    QVERIFY(document.contains("width=\"640\" height=\"400\""));
+    QVERIFY(document.contains("<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>"));
 }
 
 QTEST_GUILESS_MAIN(FigureTest)

@@ -44,6 +44,7 @@ private slots:
     void everyButtonOfTheFigureHasAKeyOfItsOwn();
     void theFigureIsLightOrDarkWithTheWindow();
     void theFigureOpensBesideTheWindowAndWhereItWasLeft();
+    void tabGoesRoundTheWholeFigureWindow();
 
 private:
     QLineEdit* field(int number) const {
@@ -52,6 +53,14 @@ private:
     QLabel* result() const { return m_form->findChild<QLabel*>(QStringLiteral("Label10")); }
     velmora::FigureDialog* figure() const { return m_form->findChild<velmora::FigureDialog*>(); }
     QLabel* confirmation() const { return m_form->findChild<velmora::CopyConfirmation*>(); }
+    // The buttons that copy, without "Schließen".
+    QList<QPushButton*> copyButtons() const {
+        QList<QPushButton*> found;
+        for (QPushButton* button : figure()->findChildren<QPushButton*>())
+            if (button->text() != "&Schließen")
+                found << button;
+        return found;
+    }
     QString described() const {
         return figure()->findChild<velmora::FigureView*>()->accessibleDescription();
     }
@@ -85,6 +94,9 @@ void FigureWindowTest::initTestCase() {
 void FigureWindowTest::init() {
     m_form = std::make_unique<velmora::Form1>();
     m_form->show();
+    // On a real display the window manager may hold back the focus of a
+    // window nobody clicked; asked, it gives it.
+    m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     QGuiApplication::clipboard()->clear();
 }
@@ -141,7 +153,13 @@ void FigureWindowTest::theFigureOpensByKeyAndMenuAndBelongsToTheWindow() {
 void FigureWindowTest::theFigureFollowsTheResult() {
     QTest::keyClick(field(1), Qt::Key_F9);
     QTRY_VERIFY(figure() != nullptr && figure()->isVisible());
+    // Nothing to copy yet; the buttons wait for a result as their actions do.
+    QCOMPARE(copyButtons().size(), 2);
+    for (const QPushButton* button : copyButtons())
+        QVERIFY2(!button->isEnabled(), qPrintable(button->text()));
     calculate({"1,5", "2", "3", "4", "5", "6", "7"});
+    for (const QPushButton* button : copyButtons())
+        QVERIFY2(button->isEnabled(), qPrintable(button->text()));
     QTRY_COMPARE(described(),
                  QString("Messwerte über T: -200 °C: 1,5; 0 °C: 2; 200 °C: 3; 400 °C: 4; "
                          "600 °C: 5; 800 °C: 6; 1000 °C: 7; "
@@ -374,6 +392,44 @@ void FigureWindowTest::theFigureOpensBesideTheWindowAndWhereItWasLeft() {
     QTRY_VERIFY(figure()->isVisible());
     QTest::qWait(200); // the window manager maps it where it will
     QCOMPARE(figure()->frameGeometry().topLeft(), left);
+}
+
+// Tab reaches the figure, so a screen reader reads its text alternative, and
+// every button, round and back. With "Schließen" made before the other
+// buttons, Tab went from the second button back to the first, on a real
+// display as offscreen; x11_figure_tab_test runs this on Xvfb with a window
+// manager too, where the window is activated and focused as a user's is.
+void FigureWindowTest::tabGoesRoundTheWholeFigureWindow() {
+    calculate({"1", "2", "3", "4", "5", "6", "7"});
+    QTest::keyClick(field(1), Qt::Key_F9);
+    QTRY_VERIFY(figure() != nullptr && figure()->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(figure()));
+    const auto focused = [] {
+        const QWidget* widget = QApplication::focusWidget();
+        if (widget == nullptr)
+            return QString("nothing");
+        if (const auto* button = qobject_cast<const QPushButton*>(widget))
+            return button->text();
+        return widget->accessibleName();
+    };
+    const QStringList order{"Verlauf", "A&bbildung kopieren", "&Werte und Ergebnis kopieren",
+                            "&Schließen"};
+    QTRY_COMPARE(focused(), order.front()); // where the window opens
+    QStringList forwards{focused()};
+    for (qsizetype k = 0; k < order.size(); ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        forwards << focused();
+    }
+    QCOMPARE(forwards, order + QStringList{order.front()});
+    QStringList backwards{focused()};
+    for (qsizetype k = 0; k < order.size(); ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        backwards << focused();
+    }
+    QStringList reversed{order.front()};
+    for (qsizetype k = order.size() - 1; k >= 0; --k)
+        reversed << order[k];
+    QCOMPARE(backwards, reversed);
 }
 
 QTEST_MAIN(FigureWindowTest)

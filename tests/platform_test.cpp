@@ -272,6 +272,27 @@ void PlatformTest::theConversionErrorSaysWhyAndWhatToType_data() {
     QTest::newRow("5€") << QByteArray("5€") << ""
                         << "Im Feld steht „5€“. Bitte nur die Zahl schreiben, also 5.";
     // Text after what is no number itself: no advice to write it.
+    // Advice of exactly 40 bytes is given; one byte more, and it is not.
+    QTest::newRow("a number of 40 bytes before a unit")
+        << QByteArray("1234567890123456789012345678901234567890 kg") << ""
+        << "Im Feld steht „1234567890123456789012345678901234567890…“. Bitte nur die Zahl "
+           "schreiben, also 1234567890123456789012345678901234567890.";
+    QTest::newRow("a number of 41 bytes before a unit")
+        << QByteArray("12345678901234567890123456789012345678901 kg") << ""
+        << "Im Feld steht keine Zahl: „1234567890123456789012345678901234567890…“." + example;
+    // A sign after a number is no unit: no advice to leave it out.
+    QTest::newRow("1,5+") << QByteArray("1,5+") << ""
+                          << "Im Feld steht keine Zahl: „1,5+“." + example;
+    QTest::newRow("1e3+") << QByteArray("1e3+") << ""
+                          << "Im Feld steht keine Zahl: „1e3+“." + example;
+    // Groups after one separator each: with a blank and a point mixed, the
+    // text is no grouping, whose advice would be a thousand times too large.
+    QTest::newRow("1 000.000, a blank and a point")
+        << QByteArray("1 000.000") << ""
+        << "Im Feld steht keine Zahl: „1 000.000“." + example;
+    QTest::newRow("1.000 000, a point and a blank")
+        << QByteArray("1.000 000") << ""
+        << "Im Feld steht keine Zahl: „1.000 000“." + example;
     QTest::newRow("1.000x") << QByteArray("1.000x") << ""
                             << "Im Feld steht keine Zahl: „1.000x“." + example;
     QTest::newRow("1e309 kg") << QByteArray("1e309 kg") << ""

@@ -51,14 +51,16 @@ void FigureView::paintEvent(QPaintEvent* /*event*/) {
 FigureDialog::FigureDialog(QWidget* parent, const std::vector<QAction*>& actions)
     : QDialog(parent), m_view(new FigureView(this)) {
     setWindowTitle(QStringLiteral("Verlauf"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* buttons = new QDialogButtonBox(this);
     for (QAction* action : actions) {
         auto* button = buttons->addButton(action->text(), QDialogButtonBox::ActionRole);
         button->setEnabled(action->isEnabled());
         connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
         connect(button, &QPushButton::clicked, action, &QAction::trigger);
     }
-    buttons->button(QDialogButtonBox::Close)->setText(FromUtf8(CloseLabel()));
+    // Made last, as it stands last: made first, Qt's tab order went from the
+    // second button back to the first and never reached it or the figure.
+    buttons->addButton(QDialogButtonBox::Close)->setText(FromUtf8(CloseLabel()));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);

@@ -6,13 +6,12 @@
 // the result box, a paste, the figure and the table, and what "Über Velmora"
 // says.
 #include "calc/start_calculation.h"
-#include "figure/figure_drawing.h"
-#include "figure/figure_svg.h"
 #include "figure/result_table.h"
 #include "platform/about_text.h"
 #include "platform/click_rules.h"
 #include "platform/pasted_readings.h"
 #include "platform/whole_number.h"
+#include "web/page_content.h"
 #include "web/page_form.h"
 
 #include <emscripten/bind.h>
@@ -71,23 +70,14 @@ emscripten::val About() {
     return about;
 }
 
-Rgb RgbOf(int colour) {
-    return {static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
-            static_cast<std::uint8_t>(colour)};
-}
-
-// The figure of the result on display, `width` pixels wide in the page's
-// colours (0xRRGGBB), and the table of values and results as text and as
-// HTML, as the desktop copies it ("" before the first result): {svg, table,
-// tableHtml}.
+// The figure of the result on display in the page's colours, and the table
+// as text and as the desktop's HTML: {svg, table, tableHtml}.
 emscripten::val Figure(double width, int text, int background, int accent) {
-    const std::optional<CalculationRecord> record = Form().ResultShown();
+    const PageFigure figure = FigureForPage(Form().ResultShown(), width, text, background, accent);
     emscripten::val made = emscripten::val::object();
-    made.set("svg", FigureSvg(DrawFigure(MakeFigureGeometry(record), width, FigureHeight),
-                              {RgbOf(text), RgbOf(background), RgbOf(accent)}));
-    const TableRows rows = ResultTable(record);
-    made.set("table", TabSeparated(rows));
-    made.set("tableHtml", rows.empty() ? std::string() : HtmlDocument(HtmlTable(rows)));
+    made.set("svg", figure.svg);
+    made.set("table", figure.table);
+    made.set("tableHtml", figure.tableHtml);
     return made;
 }
 
@@ -96,11 +86,8 @@ std::string ResultCopyOf(const std::string& caption) {
     return ResultCopy(caption, Form().ResultShown());
 }
 
-// The figure as a copy carries it: its usual size, dark on white.
-std::string FigureForDocument() {
-    return FigureSvg(
-        DrawFigure(MakeFigureGeometry(Form().ResultShown()), FigureWidth, FigureHeight),
-        DocumentPalette());
+std::string DocumentFigure() {
+    return FigureForDocument(Form().ResultShown());
 }
 
 } // namespace
@@ -110,7 +97,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("click", &Click);
     emscripten::function("fieldEdited", &FieldEdited);
     emscripten::function("figure", &Figure);
-    emscripten::function("figureForDocument", &FigureForDocument);
+    emscripten::function("figureForDocument", &DocumentFigure);
     emscripten::function("pastedReadings", &PastedReadingsFor);
     emscripten::function("resultCopy", &ResultCopyOf);
     emscripten::function("selectionForDoubleClick", &SelectionForDoubleClick);
