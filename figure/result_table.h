@@ -42,6 +42,12 @@ using TableRows = std::vector<TableRow>;
 [[nodiscard]] std::string ResultCopy(std::string caption,
                                      const std::optional<CalculationRecord>& record);
 
+// "Bericht kopieren": the table's HTML, then the figure, the PNG image that
+// `imageUrl` holds (a data: URL, so that it travels inside the HTML), 16 cm
+// wide, `description` its text alternative.
+[[nodiscard]] std::string ReportHtml(const TableRows& rows, const std::string& imageUrl,
+                                     const std::string& description);
+
 // An HTML document around `body`, its encoding declared, as the clipboard
 // carries it.
 [[nodiscard]] std::string HtmlDocument(const std::string& body);

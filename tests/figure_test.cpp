@@ -22,6 +22,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 using namespace velmora;
 
@@ -347,14 +348,14 @@ void FigureTest::theTablesNumbersCarryTheirExactValue() {
         Clicked({"0,1", "1,125", "2,25", "0,123456789012345678", "1,5E-07", "1E+20", "-36"});
     const TableRows rows = ResultTable(shown);
     const std::string html = HtmlTable(rows);
-    QVERIFY(html.find(R"(<td sdval="-200" sdnum="1033;0;General" x:num="-200">-200</td>)") !=
+    QVERIFY(html.find(R"(<td sdval="-200" sdnum="1033;1031;0" x:num="-200">-200</td>)") !=
             std::string::npos);
-    QVERIFY(html.find(R"(<td sdval="1.125" sdnum="1033;0;General" x:num="1.125">1,125</td>)") !=
+    QVERIFY(html.find(R"(<td sdval="1.125" sdnum="1033;1031;0,000" x:num="1.125">1,125</td>)") !=
             std::string::npos);
-    QVERIFY(html.find(R"(<td sdval="0.12345678901234568" sdnum="1033;0;General")"
+    QVERIFY(html.find(R"(<td sdval="0.12345678901234568" sdnum="1033;1031;0,000000000000000")"
                       R"( x:num="0.12345678901234568">0,123456789012346</td>)") !=
             std::string::npos);
-    QVERIFY(html.find(R"(<td sdval="1e+20" sdnum="1033;0;General" x:num="1e+20">1E+20</td>)") !=
+    QVERIFY(html.find(R"(<td sdval="1e+20" sdnum="1033;1031;0E+00" x:num="1e+20">1E+20</td>)") !=
             std::string::npos);
     QVERIFY(html.find("<td>Ergebnis nach der Trapezregel</td><td sdval=") != std::string::npos);
 
@@ -372,7 +373,7 @@ void FigureTest::theTablesNumbersCarryTheirExactValue() {
          at = html.find("sdval=\"", at + 1)) {
         const std::size_t from = at + 7;
         const std::string value = html.substr(from, html.find('"', from) - from);
-        const std::string rest = R"(" sdnum="1033;0;General" x:num=")" + value + '"';
+        const std::string rest = R"(" sdnum="1033;1031;)";
         QCOMPARE(html.substr(from + value.size(), rest.size()), rest);
         bool read = false;
         carried.push_back(QByteArray::fromStdString(value).toDouble(&read));
@@ -387,6 +388,16 @@ void FigureTest::theTablesNumbersCarryTheirExactValue() {
                            [](const TableRow& row) { return row.back().number.has_value(); }),
              std::ptrdiff_t(9));
     QVERIFY(!rows.front().front().number && !rows.back().front().number);
+    // Its format writes the value as the window does, so that Writer shows
+    // what was copied.
+    QVERIFY(html.find(R"(sdval="1.5e-07" sdnum="1033;1031;0,0E+00" x:num="1.5e-07">1,5E-07<)") !=
+            std::string::npos);
+    // A value shown beyond the largest double has no format: it stays text.
+    CalculationRecord largest = *shown;
+    largest.trapezoid.result = std::numeric_limits<double>::max();
+    const std::string beyond = HtmlTable(ResultTable(largest));
+    QVERIFY(beyond.find("<td>1,79769313486232E+308</td>") != std::string::npos);
+    QCOMPARE(QString::fromStdString(beyond).count("sdval="), 15);
     QVERIFY(HtmlDocument(html).starts_with(
         R"(<html><head><meta charset="utf-8"></head><body><table>)"));
 }

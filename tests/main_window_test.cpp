@@ -730,7 +730,8 @@ void MainWindowTest::theResultBoxOffersCopyAndSelectAllOnRightClick() {
              QStringList({"Kopieren [Strg+C] (aus)", "Alles auswählen [Strg+A] (aus)", "",
                           "Ergebnis kopieren [Strg+Umschalt+C] (aus)",
                           "Werte und Ergebnis kopieren [Strg+Umschalt+T] (aus)",
-                          "Abbildung kopieren [Strg+Umschalt+B] (aus)", "Verlauf anzeigen [F9]", "",
+                          "Abbildung kopieren [Strg+Umschalt+B] (aus)",
+                          "Bericht kopieren [Strg+Umschalt+R] (aus)", "Verlauf anzeigen [F9]", "",
                           "Über Velmora [F1]"}));
     menu->close();
 
@@ -744,6 +745,7 @@ void MainWindowTest::theResultBoxOffersCopyAndSelectAllOnRightClick() {
                                           "Ergebnis kopieren [Strg+Umschalt+C]",
                                           "Werte und Ergebnis kopieren [Strg+Umschalt+T]",
                                           "Abbildung kopieren [Strg+Umschalt+B]",
+                                          "Bericht kopieren [Strg+Umschalt+R]",
                                           "Verlauf anzeigen [F9]", "", "Über Velmora [F1]"}));
     menu->actions().at(1)->trigger();
     menu->close();
@@ -754,6 +756,7 @@ void MainWindowTest::theResultBoxOffersCopyAndSelectAllOnRightClick() {
                                           "Ergebnis kopieren [Strg+Umschalt+C]",
                                           "Werte und Ergebnis kopieren [Strg+Umschalt+T]",
                                           "Abbildung kopieren [Strg+Umschalt+B]",
+                                          "Bericht kopieren [Strg+Umschalt+R]",
                                           "Verlauf anzeigen [F9]", "", "Über Velmora [F1]"}));
     QApplication::clipboard()->clear();
     menu->actions().at(0)->trigger();
@@ -1083,7 +1086,7 @@ void MainWindowTest::everyActionOfTheTableIsTheWindows() {
         for (QAction* candidate : m_form->actions())
             if (candidate->shortcut() ==
                 QKeySequence(QString::fromUtf8(action.desktopKey.data(),
-                                             static_cast<qsizetype>(action.desktopKey.size())),
+                                               static_cast<qsizetype>(action.desktopKey.size())),
                              QKeySequence::PortableText))
                 found << candidate;
         return found;

@@ -34,6 +34,10 @@ void Form1::CopyTable(const Action& action) {
     PutOnClipboard(TableMimeData(ResultShown()), action);
 }
 
+void Form1::CopyReport(const Action& action) {
+    PutOnClipboard(ReportMimeData(ResultShown()), action);
+}
+
 // Before the first result there is nothing to copy.
 void Form1::PutOnClipboard(std::unique_ptr<QMimeData> data, const Action& action) {
     if (data == nullptr)

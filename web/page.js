@@ -114,10 +114,7 @@ var velmoraPage = (() => {
     };
     // Both formats where the browser takes SVG, so that vector editors get
     // theirs; the PNG, drawn from the SVG at twice its size, always.
-    const copyFigure = async () => {
-        if (table === "" || !navigator.clipboard)
-            return;
-        const svg = new Blob([Module.figureForDocument()], { type: "image/svg+xml" });
+    const figureCanvas = async (svg) => {
         const url = URL.createObjectURL(svg);
         const image = new Image();
         image.src = url;
@@ -127,12 +124,33 @@ var velmoraPage = (() => {
         canvas.height = 2 * image.height;
         canvas.getContext("2d").drawImage(image, 0, 0, canvas.width, canvas.height);
         URL.revokeObjectURL(url);
+        return canvas;
+    };
+    const copyFigure = async () => {
+        if (table === "" || !navigator.clipboard)
+            return;
+        const svg = new Blob([Module.figureForDocument()], { type: "image/svg+xml" });
+        const canvas = await figureCanvas(svg);
         const png = await new Promise((done) => canvas.toBlob(done, "image/png"));
         const formats = { "image/png": png };
         if (ClipboardItem.supports && ClipboardItem.supports("image/svg+xml"))
             formats["image/svg+xml"] = svg;
         await navigator.clipboard.write([new ClipboardItem(formats)]);
         copied("copyFigure")();
+    };
+    // The report: one item, the HTML with the figure's PNG inside and the
+    // table as text, no image of its own, so that office programs take the
+    // HTML.
+    const copyReport = async () => {
+        if (table === "" || !navigator.clipboard)
+            return;
+        const canvas = await figureCanvas(new Blob([Module.figureForDocument()], { type: "image/svg+xml" }));
+        const report = Module.report(canvas.toDataURL("image/png"));
+        await navigator.clipboard.write([new ClipboardItem({
+            "text/plain": new Blob([report.text], { type: "text/plain" }),
+            "text/html": new Blob([report.html], { type: "text/html" }),
+        })]);
+        copied("copyReport")();
     };
     // The table as text and as the desktop's HTML, whose numbers every
     // spreadsheet reads as numbers.
@@ -230,6 +248,7 @@ var velmoraPage = (() => {
             copyResult,
             copyTable,
             copyFigure: () => copyFigure().catch(() => {}),
+            copyReport: () => copyReport().catch(() => {}),
             showFigure: () => {
                 figure.scrollIntoView();
                 figure.focus();

@@ -103,6 +103,17 @@ std::string FigureForDocument() {
         DocumentPalette());
 }
 
+// "Bericht kopieren", the figure's PNG in `imageUrl`: {html, text}.
+emscripten::val Report(const std::string& imageUrl) {
+    const std::optional<CalculationRecord> record = Form().ResultShown();
+    const TableRows rows = ResultTable(record);
+    emscripten::val report = emscripten::val::object();
+    report.set("html",
+               HtmlDocument(ReportHtml(rows, imageUrl, MakeFigureGeometry(record).description)));
+    report.set("text", TabSeparated(rows));
+    return report;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(velmora) {
@@ -112,6 +123,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("figure", &Figure);
     emscripten::function("figureForDocument", &FigureForDocument);
     emscripten::function("pastedReadings", &PastedReadingsFor);
+    emscripten::function("report", &Report);
     emscripten::function("resultCopy", &ResultCopyOf);
     emscripten::function("selectionForDoubleClick", &SelectionForDoubleClick);
 }
