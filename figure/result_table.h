@@ -37,7 +37,7 @@ using TableRows = std::vector<TableRow>;
 // where the text alone would be 1125.
 [[nodiscard]] std::string HtmlTable(const TableRows& rows);
 
-// "Ergebnis kopieren": the result box's text, lines ended by "\n", and
+// "Ergebnis kopieren": the result box's text, its lines ended by "\n", and
 // beneath it that it is outdated when it is.
 [[nodiscard]] std::string ResultCopy(std::string caption,
                                      const std::optional<CalculationRecord>& record);

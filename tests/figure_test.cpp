@@ -422,7 +422,7 @@ void FigureTest::theCopiesSayWhenTheResultIsOutdated() {
     QCOMPARE(rows.back().size() == 1 && rows.back().front().text == outdated, !current);
     QCOMPARE(TabSeparated(rows).ends_with("\n" + outdated + "\n"), !current);
     QCOMPARE(HtmlTable(rows).ends_with("<tr><td>" + outdated + "</td></tr></table>"), !current);
-    QCOMPARE(QString::fromStdString(ResultCopy(" Ergebnis:\r\nF = 1\r\n", shown)),
+    QCOMPARE(QString::fromStdString(ResultCopy(" Ergebnis:\nF = 1\n", shown)),
              QString::fromStdString(" Ergebnis:\nF = 1\n" + (current ? "" : "\n" + outdated)));
 }
 

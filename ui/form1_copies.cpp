@@ -21,8 +21,10 @@ namespace velmora {
 // Line breaks as the platform expects them: the clipboard writes "\n" as
 // CR LF on Windows.
 void Form1::CopyResult(const Action& action) {
+    QString caption = m_ui->Label10->text();
+    caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     auto data = std::make_unique<QMimeData>();
-    data->setText(FromUtf8(ResultCopy(m_ui->Label10->text().toStdString(), ResultShown())));
+    data->setText(FromUtf8(ResultCopy(caption.toStdString(), ResultShown())));
     PutOnClipboard(std::move(data), action);
 }
 

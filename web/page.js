@@ -138,27 +138,20 @@ var velmoraPage = (() => {
         await navigator.clipboard.write([new ClipboardItem(formats)]);
         copied("copyFigure")();
     };
-    // The report: one item, the HTML with the figure's PNG inside and the
-    // table as text, no image of its own, so that office programs take the
-    // HTML.
+    // The table as text beside HTML: the table's, whose numbers every
+    // spreadsheet reads as numbers, or the report's, with the figure's PNG
+    // inside and no image of its own, so that office programs take the HTML.
+    const copyHtml = (html, name) =>
+        navigator.clipboard.write([new ClipboardItem({ "text/plain": new Blob([table], { type: "text/plain" }), "text/html": new Blob([html], { type: "text/html" }) })]).then(copied(name));
+    const copyTable = () => {
+        if (table !== "" && navigator.clipboard)
+            copyHtml(tableHtml, "copyTable").catch(() => {});
+    };
     const copyReport = async () => {
         if (table === "" || !navigator.clipboard)
             return;
         const canvas = await figureCanvas(new Blob([Module.figureForDocument()], { type: "image/svg+xml" }));
-        const report = Module.report(canvas.toDataURL("image/png"));
-        await navigator.clipboard.write([new ClipboardItem({
-            "text/plain": new Blob([report.text], { type: "text/plain" }),
-            "text/html": new Blob([report.html], { type: "text/html" }),
-        })]);
-        copied("copyReport")();
-    };
-    // The table as text and as the desktop's HTML, whose numbers every
-    // spreadsheet reads as numbers.
-    const copyTable = () => {
-        if (table === "" || !navigator.clipboard)
-            return;
-        const formats = { "text/plain": new Blob([table], { type: "text/plain" }), "text/html": new Blob([tableHtml], { type: "text/html" }) };
-        navigator.clipboard.write([new ClipboardItem(formats)]).then(copied("copyTable")).catch(() => {});
+        await copyHtml(Module.reportHtml(canvas.toDataURL("image/png")), "copyReport");
     };
 
     // Whether a key event is the key "Alt+Shift+C" or "F9", no other

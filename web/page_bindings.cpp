@@ -103,15 +103,12 @@ std::string FigureForDocument() {
         DocumentPalette());
 }
 
-// "Bericht kopieren", the figure's PNG in `imageUrl`: {html, text}.
-emscripten::val Report(const std::string& imageUrl) {
+// "Bericht kopieren"'s HTML, the figure's PNG in `imageUrl`; its text is the
+// table's.
+std::string ReportHtmlOf(const std::string& imageUrl) {
     const std::optional<CalculationRecord> record = Form().ResultShown();
-    const TableRows rows = ResultTable(record);
-    emscripten::val report = emscripten::val::object();
-    report.set("html",
-               HtmlDocument(ReportHtml(rows, imageUrl, MakeFigureGeometry(record).description)));
-    report.set("text", TabSeparated(rows));
-    return report;
+    return HtmlDocument(
+        ReportHtml(ResultTable(record), imageUrl, MakeFigureGeometry(record).description));
 }
 
 } // namespace
@@ -123,7 +120,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("figure", &Figure);
     emscripten::function("figureForDocument", &FigureForDocument);
     emscripten::function("pastedReadings", &PastedReadingsFor);
-    emscripten::function("report", &Report);
+    emscripten::function("reportHtml", &ReportHtmlOf);
     emscripten::function("resultCopy", &ResultCopyOf);
     emscripten::function("selectionForDoubleClick", &SelectionForDoubleClick);
 }
