@@ -19,9 +19,10 @@
 #include <QRandomGenerator>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <bit>
 #include <cfloat>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
 #include <limits>
 
 using namespace velmora;
@@ -381,7 +382,8 @@ void FigureTest::theTablesNumbersCarryTheirExactValue() {
     }
     QCOMPARE(carried.size(), expected.size());
     for (std::size_t k = 0; k < expected.size(); ++k)
-        QVERIFY2(std::memcmp(&carried[k], &expected[k], sizeof(double)) == 0,
+        QVERIFY2(std::bit_cast<std::uint64_t>(carried[k]) ==
+                     std::bit_cast<std::uint64_t>(expected[k]),
                  qPrintable(QString::number(expected[k], 'g', 17)));
     // No heading or sentence passes for a number.
     QCOMPARE(std::count_if(rows.begin(), rows.end(),

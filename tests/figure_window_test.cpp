@@ -313,7 +313,9 @@ void FigureWindowTest::theReportIsOneHtmlWithTheTableAndThePicture() {
         menu->close();
     }
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    QVERIFY(data != nullptr && data->hasHtml());
+    if (data == nullptr)
+        QFAIL("nothing on the clipboard");
+    QVERIFY(data->hasHtml());
     // No image beside the HTML, which an office program would take instead.
     QVERIFY(!data->hasImage());
     for (const QString& format : data->formats())
