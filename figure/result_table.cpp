@@ -4,6 +4,7 @@
 
 #include "figure/result_table.h"
 
+#include "figure/figure_drawing.h"
 #include "figure/figure_geometry.h"
 #include "figure/figure_svg.h"
 #include "platform/announcements.h"
@@ -11,6 +12,8 @@
 #include "platform/number_writer.h"
 #include "platform/result_text.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <utility>
 
@@ -24,6 +27,20 @@ TableCell TextCell(std::string text) {
 
 TableCell NumberCell(double value) {
     return {DoubleToText(value), value};
+}
+
+// The number format, in German, that writes `value` as `shown` writes it:
+// as many decimals, and an exponent where it has one. Writer shows a cell in
+// its format; in "General" it would round 1,125 to 1,13 and 1,5E-07 to 0.
+std::string FormatOf(const std::string& shown) {
+    const std::size_t exponent = shown.find('E');
+    const std::size_t comma = shown.find(',');
+    std::string format = "0";
+    if (comma != std::string::npos)
+        format.append(",").append(std::min(exponent, shown.size()) - comma - 1, '0');
+    if (exponent != std::string::npos)
+        format += "E+00";
+    return format;
 }
 
 } // namespace
@@ -47,9 +64,6 @@ TableRows ResultTable(const std::optional<CalculationRecord>& record) {
 }
 
 std::string ResultCopy(std::string caption, const std::optional<CalculationRecord>& record) {
-    for (std::size_t at = caption.find("\r\n"); at != std::string::npos;
-         at = caption.find("\r\n", at))
-        caption.erase(at, 1);
     if (record && !record->current)
         caption.append("\n").append(OutdatedAnnouncement());
     return caption;
@@ -65,26 +79,40 @@ std::string TabSeparated(const TableRows& rows) {
     return text;
 }
 
-// sdnum's 1033 is the language sdval is written in; with 1031, German, an
-// English Calc reads "1.125" as 1125 again, and without sdnum Calc ignores
-// sdval.
+// sdnum names the language sdval is written in, 1033 (US English), then
+// that of its format, 1031 (German); with 1031 first an English Calc reads
+// "1.125" as 1125, and without sdnum Calc ignores sdval. A value that the
+// shown text rounds beyond the largest double (1,79769313486232E+308) has no
+// such format and stays text.
 std::string HtmlTable(const TableRows& rows) {
+    constexpr double LargestFormatted = 1.797693134862315e308;
     std::string html = "<table>";
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const std::string cell = r == 0 ? "th" : "td";
         html += "<tr>";
         for (const TableCell& text : rows[r]) {
             html += '<' + cell;
-            if (text.number) {
+            if (text.number && std::fabs(*text.number) < LargestFormatted) {
                 const std::string value = DoubleToLocaleFreeText(*text.number);
                 html.append(R"( sdval=")").append(value);
-                html.append(R"(" sdnum="1033;0;General" x:num=")").append(value) += '"';
+                html.append(R"(" sdnum="1033;1031;)").append(FormatOf(text.text));
+                html.append(R"(" x:num=")").append(value) += '"';
             }
             html += '>' + MarkupEscaped(text.text) + "</" + cell + '>';
         }
         html += "</tr>";
     }
     return html + "</table>";
+}
+
+// In centimetres, which a word processor keeps whatever resolution the
+// image declares (a browser's PNG declares none): 16 cm, the figure's 640 ×
+// 400.
+std::string ReportHtml(const TableRows& rows, const std::string& imageUrl,
+                       const std::string& description) {
+    static_assert(FigureWidth * 10 == FigureHeight * 16);
+    return HtmlTable(rows) + R"(<p><img src=")" + imageUrl + R"(" alt=")" +
+           MarkupEscaped(description) + R"(" style="width:16cm;height:10cm"></p>)";
 }
 
 std::string HtmlDocument(const std::string& body) {

@@ -37,10 +37,16 @@ using TableRows = std::vector<TableRow>;
 // where the text alone would be 1125.
 [[nodiscard]] std::string HtmlTable(const TableRows& rows);
 
-// "Ergebnis kopieren": the result box's text, lines ended by "\n", and
+// "Ergebnis kopieren": the result box's text, its lines ended by "\n", and
 // beneath it that it is outdated when it is.
 [[nodiscard]] std::string ResultCopy(std::string caption,
                                      const std::optional<CalculationRecord>& record);
+
+// "Bericht kopieren": the table's HTML, then the figure, the PNG image that
+// `imageUrl` holds (a data: URL, so that it travels inside the HTML), 16 cm
+// wide, `description` its text alternative.
+[[nodiscard]] std::string ReportHtml(const TableRows& rows, const std::string& imageUrl,
+                                     const std::string& description);
 
 // An HTML document around `body`, its encoding declared, as the clipboard
 // carries it.

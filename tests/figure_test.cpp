@@ -20,9 +20,11 @@
 #include <QRandomGenerator>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <bit>
 #include <cfloat>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
+#include <limits>
 
 using namespace velmora;
 
@@ -349,14 +351,14 @@ void FigureTest::theTablesNumbersCarryTheirExactValue() {
         Clicked({"0,1", "1,125", "2,25", "0,123456789012345678", "1,5E-07", "1E+20", "-36"});
     const TableRows rows = ResultTable(shown);
     const std::string html = HtmlTable(rows);
-    QVERIFY(html.find(R"(<td sdval="-200" sdnum="1033;0;General" x:num="-200">-200</td>)") !=
+    QVERIFY(html.find(R"(<td sdval="-200" sdnum="1033;1031;0" x:num="-200">-200</td>)") !=
             std::string::npos);
-    QVERIFY(html.find(R"(<td sdval="1.125" sdnum="1033;0;General" x:num="1.125">1,125</td>)") !=
+    QVERIFY(html.find(R"(<td sdval="1.125" sdnum="1033;1031;0,000" x:num="1.125">1,125</td>)") !=
             std::string::npos);
-    QVERIFY(html.find(R"(<td sdval="0.12345678901234568" sdnum="1033;0;General")"
+    QVERIFY(html.find(R"(<td sdval="0.12345678901234568" sdnum="1033;1031;0,000000000000000")"
                       R"( x:num="0.12345678901234568">0,123456789012346</td>)") !=
             std::string::npos);
-    QVERIFY(html.find(R"(<td sdval="1e+20" sdnum="1033;0;General" x:num="1e+20">1E+20</td>)") !=
+    QVERIFY(html.find(R"(<td sdval="1e+20" sdnum="1033;1031;0E+00" x:num="1e+20">1E+20</td>)") !=
             std::string::npos);
     QVERIFY(html.find("<td>Ergebnis nach der Trapezregel</td><td sdval=") != std::string::npos);
 
@@ -374,7 +376,7 @@ void FigureTest::theTablesNumbersCarryTheirExactValue() {
          at = html.find("sdval=\"", at + 1)) {
         const std::size_t from = at + 7;
         const std::string value = html.substr(from, html.find('"', from) - from);
-        const std::string rest = R"(" sdnum="1033;0;General" x:num=")" + value + '"';
+        const std::string rest = R"(" sdnum="1033;1031;)";
         QCOMPARE(html.substr(from + value.size(), rest.size()), rest);
         bool read = false;
         carried.push_back(QByteArray::fromStdString(value).toDouble(&read));
@@ -382,13 +384,24 @@ void FigureTest::theTablesNumbersCarryTheirExactValue() {
     }
     QCOMPARE(carried.size(), expected.size());
     for (std::size_t k = 0; k < expected.size(); ++k)
-        QVERIFY2(std::memcmp(&carried[k], &expected[k], sizeof(double)) == 0,
+        QVERIFY2(std::bit_cast<std::uint64_t>(carried[k]) ==
+                     std::bit_cast<std::uint64_t>(expected[k]),
                  qPrintable(QString::number(expected[k], 'g', 17)));
     // No heading or sentence passes for a number.
     QCOMPARE(std::count_if(rows.begin(), rows.end(),
                            [](const TableRow& row) { return row.back().number.has_value(); }),
              std::ptrdiff_t(9));
     QVERIFY(!rows.front().front().number && !rows.back().front().number);
+    // Its format writes the value as the window does, so that Writer shows
+    // what was copied.
+    QVERIFY(html.find(R"(sdval="1.5e-07" sdnum="1033;1031;0,0E+00" x:num="1.5e-07">1,5E-07<)") !=
+            std::string::npos);
+    // A value shown beyond the largest double has no format: it stays text.
+    CalculationRecord largest = *shown;
+    largest.trapezoid.result = std::numeric_limits<double>::max();
+    const std::string beyond = HtmlTable(ResultTable(largest));
+    QVERIFY(beyond.find("<td>1,79769313486232E+308</td>") != std::string::npos);
+    QCOMPARE(QString::fromStdString(beyond).count("sdval="), 15);
     QVERIFY(HtmlDocument(html).starts_with(
         R"(<html><head><meta charset="utf-8"></head><body><table>)"));
 }
@@ -413,7 +426,7 @@ void FigureTest::theCopiesSayWhenTheResultIsOutdated() {
     QCOMPARE(rows.back().size() == 1 && rows.back().front().text == outdated, !current);
     QCOMPARE(TabSeparated(rows).ends_with("\n" + outdated + "\n"), !current);
     QCOMPARE(HtmlTable(rows).ends_with("<tr><td>" + outdated + "</td></tr></table>"), !current);
-    QCOMPARE(QString::fromStdString(ResultCopy(" Ergebnis:\r\nF = 1\r\n", shown)),
+    QCOMPARE(QString::fromStdString(ResultCopy(" Ergebnis:\nF = 1\n", shown)),
              QString::fromStdString(" Ergebnis:\nF = 1\n" + (current ? "" : "\n" + outdated)));
 }
 

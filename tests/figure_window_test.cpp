@@ -12,6 +12,7 @@
 #include "ui/velmora_startup.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDialog>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QWindow>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -40,6 +42,8 @@ private slots:
     void theCopyNoteGoesAfterAboutTwoSeconds();
     void nothingIsCopiedBeforeTheFirstResult();
     void everyCopySaysWhetherTheResultIsCurrent_data();
+    void theReportIsOneHtmlWithTheTableAndThePicture_data();
+    void theReportIsOneHtmlWithTheTableAndThePicture();
     void everyCopySaysWhetherTheResultIsCurrent();
     void everyButtonOfTheFigureHasAKeyOfItsOwn();
     void theFigureIsLightOrDarkWithTheWindow();
@@ -154,7 +158,7 @@ void FigureWindowTest::theFigureFollowsTheResult() {
     QTest::keyClick(field(1), Qt::Key_F9);
     QTRY_VERIFY(figure() != nullptr && figure()->isVisible());
     // Nothing to copy yet; the buttons wait for a result as their actions do.
-    QCOMPARE(copyButtons().size(), 2);
+    QCOMPARE(copyButtons().size(), 3);
     for (const QPushButton* button : copyButtons())
         QVERIFY2(!button->isEnabled(), qPrintable(button->text()));
     calculate({"1,5", "2", "3", "4", "5", "6", "7"});
@@ -235,6 +239,19 @@ void FigureWindowTest::copiesReachTheClipboardInEveryFormat() {
         const auto image = qvariant_cast<QImage>(data->imageData());
         QCOMPARE(image.size(), QSize(1280, 800));
         QCOMPARE(image.pixelColor(2, 2), QColor(Qt::white)); // ready for a document
+        // 16 cm wide in a document: the PNG's pHYs chunk says 8000 pixels
+        // a metre, both ways (unit 1, the metre).
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(image.save(&buffer, "PNG"));
+        const qsizetype pHYs = png.indexOf("pHYs");
+        QVERIFY(pHYs > 0);
+        QCOMPARE(png.mid(pHYs - 4, 4 + 4 + 9), QByteArray::fromHex("00000009"
+                                                                   "70485973"
+                                                                   "00001f40"
+                                                                   "00001f40"
+                                                                   "01"));
         QXmlStreamReader svg(data->data("image/svg+xml"));
         int curves = 0;
         while (!svg.atEnd())
@@ -250,8 +267,8 @@ void FigureWindowTest::copiesReachTheClipboardInEveryFormat() {
         // The HTML's numbers are numbers to an office program in any locale.
         QVERIFY(
             data->html().startsWith(R"(<html><head><meta charset="utf-8"></head><body><table>)"));
-        QVERIFY(data->html().contains(
-            R"(<td sdval="0.1" sdnum="1033;0;General" x:num="0.1">0,1</td>)"));
+        QVERIFY(
+            data->html().contains(R"(<td sdval="0.1" sdnum="1033;1031;0,0" x:num="0.1">0,1</td>)"));
     }
     // Seen as well as heard, below the result box, over no control, and
     // still there once the menu or the figure's button is done.
@@ -299,6 +316,7 @@ void FigureWindowTest::everyCopySaysWhetherTheResultIsCurrent_data() {
     QTest::newRow("Ergebnis kopieren") << int(Qt::Key_C);
     QTest::newRow("Werte und Ergebnis kopieren") << int(Qt::Key_T);
     QTest::newRow("Abbildung kopieren") << int(Qt::Key_B);
+    QTest::newRow("Bericht kopieren") << int(Qt::Key_R);
 }
 
 void FigureWindowTest::everyCopySaysWhetherTheResultIsCurrent() {
@@ -317,10 +335,67 @@ void FigureWindowTest::everyCopySaysWhetherTheResultIsCurrent() {
     QVERIFY(copied().contains(outdated));
     if (key != Qt::Key_B) {
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-        QVERIFY(data->text().endsWith(outdated + (key == Qt::Key_T ? "\n" : "")));
+        QVERIFY(data->text().endsWith(outdated + (key == Qt::Key_C ? "" : "\n")));
     }
     QTest::keyClick(field(1), Qt::Key_Return);
     QVERIFY(!copied().contains(outdated));
+}
+
+void FigureWindowTest::theReportIsOneHtmlWithTheTableAndThePicture_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Strg+Umschalt+R") << "keys";
+    QTest::newRow("the figure's button") << "button";
+    QTest::newRow("the window's menu") << "menu";
+}
+
+void FigureWindowTest::theReportIsOneHtmlWithTheTableAndThePicture() {
+    QFETCH(QString, way);
+    calculate({"0,1", "1,2", "4,5", "9", "16,1", "25", "36"});
+    if (way == "keys") {
+        QTest::keyClick(field(2), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+    } else if (way == "button") {
+        QTest::keyClick(field(1), Qt::Key_F9);
+        QTRY_VERIFY(figure() != nullptr && figure()->isVisible());
+        for (QPushButton* button : figure()->findChildren<QPushButton*>())
+            if (button->text() == "Be&richt kopieren")
+                button->click();
+    } else {
+        QMenu* menu = menuOf(m_form.get());
+        QVERIFY(menu != nullptr);
+        for (QAction* action : menu->actions())
+            if (action->text() == "Be&richt kopieren")
+                action->trigger();
+        menu->close();
+    }
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data == nullptr)
+        QFAIL("nothing on the clipboard");
+    QVERIFY(data->hasHtml());
+    // No image beside the HTML, which an office program would take instead.
+    QVERIFY(!data->hasImage());
+    for (const QString& format : data->formats())
+        QVERIFY2(!format.startsWith("image/"), qPrintable(format));
+    // The text: the table with both results.
+    const QStringList rows = data->text().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 10);
+    QCOMPARE(rows[9], QString("Ergebnis nach der Simpson-Regel\t14540"));
+    // The HTML: the table, its numbers as the table copy carries them, and
+    // the figure inside as a PNG of 1280 × 800 pixels, 16 cm wide.
+    const QString html = data->html();
+    QVERIFY(html.contains(R"(<td sdval="14540" sdnum="1033;1031;0" x:num="14540">14540</td>)"));
+    const QRegularExpressionMatch image =
+        QRegularExpression(
+            R"re(<img src="data:image/png;base64,([A-Za-z0-9+/=]+)" alt="Messwerte über T: [^"]+" )re"
+            R"re(style="width:16cm;height:10cm">)re")
+            .match(html);
+    QVERIFY2(image.hasMatch(), qPrintable(html.left(400)));
+    QImage png;
+    QVERIFY(png.loadFromData(QByteArray::fromBase64(image.captured(1).toLatin1()), "PNG"));
+    QCOMPARE(png.size(), QSize(1280, 800));
+    QCOMPARE(png.dotsPerMeterX(), 8000);
+    QCOMPARE(png.pixelColor(2, 2), QColor(Qt::white));
+    QCOMPARE(html.count("<table>"), 1);
+    QVERIFY(html.indexOf("</table>") < html.indexOf("<img"));
 }
 
 // Alt with a button's key presses it; two buttons with one key would only
@@ -337,7 +412,7 @@ void FigureWindowTest::everyButtonOfTheFigureHasAKeyOfItsOwn() {
         QVERIFY2(!keys.contains(text[amp + 1].toLower()), qPrintable(text));
         keys << text[amp + 1].toLower();
     }
-    QCOMPARE(keys.size(), 3);
+    QCOMPARE(keys.size(), 4);
 }
 
 void FigureWindowTest::theFigureIsLightOrDarkWithTheWindow() {
@@ -413,7 +488,7 @@ void FigureWindowTest::tabGoesRoundTheWholeFigureWindow() {
         return widget->accessibleName();
     };
     const QStringList order{"Verlauf", "A&bbildung kopieren", "&Werte und Ergebnis kopieren",
-                            "&Schließen"};
+                            "Be&richt kopieren", "&Schließen"};
     QTRY_COMPARE(focused(), order.front()); // where the window opens
     QStringList forwards{focused()};
     for (qsizetype k = 0; k < order.size(); ++k) {

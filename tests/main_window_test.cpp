@@ -749,7 +749,8 @@ void MainWindowTest::theResultBoxOffersCopyAndSelectAllOnRightClick() {
              QStringList({"Kopieren [Strg+C] (aus)", "Alles auswählen [Strg+A] (aus)", "",
                           "Ergebnis kopieren [Strg+Umschalt+C] (aus)",
                           "Werte und Ergebnis kopieren [Strg+Umschalt+T] (aus)",
-                          "Abbildung kopieren [Strg+Umschalt+B] (aus)", "Verlauf anzeigen [F9]", "",
+                          "Abbildung kopieren [Strg+Umschalt+B] (aus)",
+                          "Bericht kopieren [Strg+Umschalt+R] (aus)", "Verlauf anzeigen [F9]", "",
                           "Über Velmora [F1]"}));
     menu->close();
 
@@ -763,6 +764,7 @@ void MainWindowTest::theResultBoxOffersCopyAndSelectAllOnRightClick() {
                                           "Ergebnis kopieren [Strg+Umschalt+C]",
                                           "Werte und Ergebnis kopieren [Strg+Umschalt+T]",
                                           "Abbildung kopieren [Strg+Umschalt+B]",
+                                          "Bericht kopieren [Strg+Umschalt+R]",
                                           "Verlauf anzeigen [F9]", "", "Über Velmora [F1]"}));
     menu->actions().at(1)->trigger();
     menu->close();
@@ -773,6 +775,7 @@ void MainWindowTest::theResultBoxOffersCopyAndSelectAllOnRightClick() {
                                           "Ergebnis kopieren [Strg+Umschalt+C]",
                                           "Werte und Ergebnis kopieren [Strg+Umschalt+T]",
                                           "Abbildung kopieren [Strg+Umschalt+B]",
+                                          "Bericht kopieren [Strg+Umschalt+R]",
                                           "Verlauf anzeigen [F9]", "", "Über Velmora [F1]"}));
     QApplication::clipboard()->clear();
     menu->actions().at(0)->trigger();

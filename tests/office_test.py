@@ -8,17 +8,22 @@
 window puts on a real X server's clipboard (tests/office_copies.cpp drives
 the window; xclip reads the clipboard as any other program would).
 
-    office_test.py OFFICE_COPIES WORK_DIR calc|writer|paste
+    office_test.py OFFICE_COPIES WORK_DIR calc|writer
 
 calc: the table copy's HTML, through Calc's HTML import under en_US and
 de_DE: every number arrives as a number, equal to Velmora's to the 15
 digits that ODF's office:value holds, and the HTML's own sdval reads back as
 the very same double.
 
+writer: the report copy's HTML through Writer's HTML import: a table with the
+numbers and the figure embedded, 16 cm wide; the figure copy's PNG declares
+8000 dots per metre, so Writer makes it 16 cm wide too.
+
 LibreOffice runs with a private profile and without network (a network
 namespace of its own); en_US.UTF-8 and de_DE.UTF-8 are made in WORK_DIR
 where the system has not got them.
 """
+import base64
 import decimal
 import html.parser
 import json
@@ -286,11 +291,109 @@ class Calc(unittest.TestCase):
                             self.assertNotIn("sdval", attributes)
                             continue
                         self.assertEqual(exact(float(attributes["sdval"])), exact(value))
-                        self.assertEqual(attributes["sdnum"], "1033;0;General")
+                        self.assertTrue(attributes["sdnum"].startswith("1033;1031;0"))
                         self.assertEqual(attributes["x:num"], attributes["sdval"])
+
+
+def frames(path):
+    """The pictures of a flat ODF text: (width in cm, embedded PNG bytes)."""
+    root = ElementTree.parse(path).getroot()
+    found = []
+    for frame in root.iter("{urn:oasis:names:tc:opendocument:xmlns:drawing:1.0}frame"):
+        width = frame.get("{urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0}width")
+        number, unit = re.fullmatch(r"([0-9.]+)(in|cm|mm)", width).groups()
+        centimetres = float(number) * {"in": 2.54, "cm": 1, "mm": 0.1}[unit]
+        data = frame.find(".//office:binary-data", NS)
+        found.append((centimetres, base64.b64decode(data.text) if data is not None else None))
+    return found
+
+
+def png_size_and_density(png):
+    """Width, height, and the pHYs chunk's dots per unit and unit."""
+    assert png[:8] == b"\x89PNG\r\n\x1a\n"
+    width, height = struct.unpack(">II", png[16:24])
+    at = png.find(b"pHYs")
+    density = struct.unpack(">IIB", png[at + 4:at + 13]) if at > 0 else None
+    return width, height, density
+
+
+class Writer(unittest.TestCase):
+    """The report copy and the figure copy through Writer's HTML import."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.work = tempfile.mkdtemp(prefix="velmora-office-writer-")
+        cls.addClassCleanup(shutil.rmtree, cls.work, ignore_errors=True)
+        velmora = Velmora()
+        try:
+            velmora.type(CASES["lab"])
+            cls.record = velmora.record()
+            cls.report_targets = velmora.copy("copyReport", os.path.join(cls.work, "report"))
+            cls.figure_targets = velmora.copy("copyFigure", os.path.join(cls.work, "figure"))
+        finally:
+            velmora.close()
+        shutil.copy(os.path.join(cls.work, "report", "text_html"),
+                    os.path.join(cls.work, "report.html"))
+        with open(os.path.join(cls.work, "figure", "image_png"), "rb") as f:
+            cls.png = f.read()
+        # The picture alone, no size given: Writer sizes it as the PNG says.
+        with open(os.path.join(cls.work, "figure.html"), "w") as f:
+            f.write('<html><body><p><img src="data:image/png;base64,%s"></p></body></html>'
+                    % base64.b64encode(cls.png).decode())
+        cls.imported = {}
+        for locale in LOCALES:
+            out = os.path.join(cls.work, locale)
+            soffice(locale, os.path.join(cls.work, "profile"),
+                    ["--infilter=HTML (StarWriter)", "--convert-to", "fodt", "--outdir", out,
+                     os.path.join(cls.work, "report.html"), os.path.join(cls.work, "figure.html")])
+            cls.imported[locale] = out
+
+    def test_the_report_is_html_and_text_without_a_picture_of_its_own(self):
+        self.assertIn("text/html", self.report_targets)
+        self.assertIn("text/plain", self.report_targets)
+        self.assertFalse([t for t in self.report_targets if t.startswith("image/")])
+
+    def test_the_report_gives_a_table_of_the_numbers_and_the_embedded_figure(self):
+        for locale, out in self.imported.items():
+            with self.subTest(locale=locale):
+                path = os.path.join(out, "report.fodt")
+                root = ElementTree.parse(path).getroot()
+                tables = root.findall(".//table:table", NS)
+                self.assertEqual(len(tables), 1)
+                cells = [[(cell.get("{%s}value-type" % NS["office"]),
+                           cell.get("{%s}value" % NS["office"]),
+                           "\n".join("".join(p.itertext()) for p in cell.findall("text:p", NS)))
+                          for cell in row.findall("table:table-cell", NS)]
+                         for row in tables[0].iter("{%s}table-row" % NS["table"])]
+                rows = [[text for _, _, text in row] for row in cells]
+                # The numbers are numbers in Writer too, in German as shown.
+                values = [t for t in TEMPERATURES] + self.record["readings"]
+                numbers = [row[c] for row in cells[1:8] for c in (0, 1)]
+                self.assertEqual([kind for kind, _, _ in numbers], ["float"] * 14)
+                self.assertEqual(sorted(fifteen_digits(v) for _, v, _ in numbers),
+                                 sorted(fifteen_digits(v) for v in values))
+                self.assertEqual(cells[9][1][0], "float")
+                self.assertEqual(fifteen_digits(cells[9][1][1]), fifteen_digits(self.record["simpson"]))
+                with open(os.path.join(self.work, "report", "text_plain"), encoding="utf-8") as f:
+                    self.assertEqual(rows, [line.split("\t") for line in f.read().splitlines()])
+                self.assertEqual(rows[2], ["0", "1,125"])
+                pictures = frames(path)
+                self.assertEqual(len(pictures), 1)
+                centimetres, png = pictures[0]
+                self.assertAlmostEqual(centimetres, 16, delta=0.05)
+                self.assertIsNotNone(png, "embedded, not linked")
+                self.assertEqual(png_size_and_density(png)[:2], (1280, 800))
+
+    def test_the_figure_declares_16_cm_and_arrives_so(self):
+        self.assertIn("image/png", self.figure_targets)
+        self.assertIn("image/svg+xml", self.figure_targets)
+        self.assertEqual(png_size_and_density(self.png), (1280, 800, (8000, 8000, 1)))
+        pictures = frames(os.path.join(self.imported["en_US.UTF-8"], "figure.fodt"))
+        self.assertEqual(len(pictures), 1)
+        self.assertAlmostEqual(pictures[0][0], 16, delta=0.05)
 
 
 if __name__ == "__main__":
     os.makedirs(WORK, exist_ok=True)
-    PARTS = {"calc": Calc}
+    PARTS = {"calc": Calc, "writer": Writer}
     unittest.main(defaultTest=[PARTS[PART].__name__], verbosity=2)

@@ -108,6 +108,7 @@ void ScreenReaderTest::everyChangeIsSaidOnceAfterItsBox_data() {
     QTest::newRow("Strg+Umschalt+B") << "figure" << QStringList{result, "Abbildung kopiert."};
     QTest::newRow("Strg+Umschalt+T")
         << "table" << QStringList{result, "Werte und Ergebnis kopiert."};
+    QTest::newRow("Strg+Umschalt+R") << "report" << QStringList{result, "Bericht kopiert."};
     QTest::newRow("two keystrokes in a field") << "edit" << QStringList{result, outdated};
     QTest::newRow("bad text in Text3, then a click, then the box closed")
         << "bad" << QStringList{result, outdated};
@@ -120,7 +121,7 @@ void ScreenReaderTest::everyChangeIsSaidOnceAfterItsBox() {
     type({"1,5", "2", "3", "4", "5", "6", "7"});
     QTest::keyClick(field(7), Qt::Key_Return);
     const QMap<QString, Qt::Key> copyKeys{
-        {"copy", Qt::Key_C}, {"figure", Qt::Key_B}, {"table", Qt::Key_T}};
+        {"copy", Qt::Key_C}, {"figure", Qt::Key_B}, {"table", Qt::Key_T}, {"report", Qt::Key_R}};
     if (copyKeys.contains(keys))
         QTest::keyClick(field(2), copyKeys[keys], Qt::ControlModifier | Qt::ShiftModifier);
     if (keys == "edit")

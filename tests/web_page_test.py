@@ -220,6 +220,12 @@ class ChromiumEngine(SeleniumEngine):
         return self.js("return navigator.clipboard.read().then(async (items) =>"
                        " (await items[0].getType('text/html')).text())")
 
+    def clipboard_report(self):
+        """The copied item's types, its HTML and its text."""
+        return self.js("return navigator.clipboard.read().then(async (items) => [items[0].types,"
+                       " await (await items[0].getType('text/html')).text(),"
+                       " await (await items[0].getType('text/plain')).text()])")
+
     def clipboard_figure(self):
         """The copied figure: its PNG's size and, where an SVG went along,
         the number of its dots (or 'broken')."""
@@ -288,6 +294,11 @@ class FirefoxEngine(ChromiumEngine):
 
     def clipboard_html(self):
         return self.js("return window.copiedItem.getType('text/html').then((html) => html.text())")
+
+    def clipboard_report(self):
+        return self.js("const item = window.copiedItem;"
+                       "return Promise.all([item.getType('text/html'), item.getType('text/plain')])"
+                       ".then(async ([html, text]) => [item.types, await html.text(), await text.text()])")
 
     def clipboard_figure(self):
         # Headless Firefox's clipboard keeps text only: the figure's item is
@@ -378,6 +389,12 @@ class WebKitEngine(SeleniumEngine):
 
     def clipboard_html(self):
         return self.xclip("-o", "-t", "text/html").decode()
+
+    def clipboard_report(self):
+        # X11 offers its own targets beside the page's (TARGETS, STRING, ...).
+        offered = self.xclip("-o", "-t", "TARGETS").decode().split()
+        types = [t for t in ("text/html", "text/plain", "image/png") if t in offered]
+        return [types, self.clipboard_html(), self.clipboard_text()]
 
     def clipboard_figure(self):
         types = self.xclip("-o", "-t", "TARGETS").decode().split()
@@ -757,12 +774,20 @@ class Checks(unittest.TestCase):
         # office programs.
         html = self.engine.clipboard_html()
         for shown, value in (("0,1", 0.1), ("14540", 14540.0)):
-            cell = re.search(r'<td[^>]*\bsdval="([^"]+)"[^>]*>%s</td>' % re.escape(shown), html)
+            # Chromium's clipboard drops x:num, an attribute with a prefix.
+            cell = re.search(r'<td sdval="([^"]+)" sdnum="1033;1031;0[,0]*"(?: x:num="\1")?>%s</td>' % re.escape(shown), html)
             self.assertTrue(cell, html)
             self.assertEqual(float(cell.group(1)), value)
-        self.key("Alt+Shift+b")
+        self.key("Alt+Shift+r")
         self.wait_heard(2)
-        self.assertEqual(self.heard(), ["Werte und Ergebnis kopiert.", "Abbildung kopiert."])
+        types, report_html, report_text = self.engine.clipboard_report()
+        self.assertEqual(sorted(types), ["text/html", "text/plain"])
+        self.assertIn("<td>Ergebnis nach der Simpson-Regel</td>", report_html)
+        self.assertRegex(report_html, r'<img src="data:image/png;base64,[A-Za-z0-9+/=]+" alt="Messwerte über T: ')
+        self.assertEqual(report_text, table)
+        self.key("Alt+Shift+b")
+        self.wait_heard(3)
+        self.assertEqual(self.heard(), ["Werte und Ergebnis kopiert.", "Bericht kopiert.", "Abbildung kopiert."])
         copied = self.engine.clipboard_figure()
         self.assertEqual(copied[:2], [1280, 800])
         takes_svg = self.js("return typeof ClipboardItem !== 'undefined' && !!ClipboardItem.supports"

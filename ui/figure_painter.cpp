@@ -7,6 +7,7 @@
 #include "figure/figure_svg.h"
 #include "figure/result_table.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QMimeData>
@@ -32,6 +33,9 @@ QColor QColorOf(Ink ink, const FigurePalette& palette) {
 // Twice the pixels of the figure's size: sharp in a document at any zoom a
 // report is read at.
 constexpr qreal CopyScale = 2;
+// At 8000 dots per metre its 1280 pixels are 16 cm wide, what an A4 page
+// holds between its margins; Qt would declare 96 dpi, 33,9 cm.
+constexpr int CopyDotsPerMetre = 8000;
 
 } // namespace
 
@@ -95,21 +99,30 @@ void PaintFigure(QPainter& painter, const FigureDrawing& drawing, const FigurePa
     painter.restore();
 }
 
+namespace {
+
+// The figure as a document shows it, dark on white.
+QImage FigureImage(const FigureDrawing& drawing) {
+    QImage image(QSize(static_cast<int>(FigureWidth * CopyScale),
+                       static_cast<int>(FigureHeight * CopyScale)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(CopyScale);
+    image.setDotsPerMeterX(CopyDotsPerMetre);
+    image.setDotsPerMeterY(CopyDotsPerMetre);
+    QPainter painter(&image);
+    PaintFigure(painter, drawing, DocumentPalette());
+    return image;
+}
+
+} // namespace
+
 std::unique_ptr<QMimeData> FigureMimeData(const FigureGeometry& figure) {
     if (!figure.hint.empty())
         return {};
     const FigureDrawing drawing = DrawFigure(figure, FigureWidth, FigureHeight);
     const FigurePalette palette = DocumentPalette();
-    QImage image(QSize(static_cast<int>(FigureWidth * CopyScale),
-                       static_cast<int>(FigureHeight * CopyScale)),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(CopyScale);
-    {
-        QPainter painter(&image);
-        PaintFigure(painter, drawing, palette);
-    }
     auto data = std::make_unique<QMimeData>();
-    data->setImageData(image);
+    data->setImageData(FigureImage(drawing));
     const std::string svg = FigureSvg(drawing, palette);
     data->setData(QStringLiteral("image/svg+xml"),
                   QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
@@ -123,6 +136,24 @@ std::unique_ptr<QMimeData> TableMimeData(const std::optional<CalculationRecord>&
     auto data = std::make_unique<QMimeData>();
     data->setText(QString::fromStdString(TabSeparated(rows)));
     data->setHtml(QString::fromStdString(HtmlDocument(HtmlTable(rows))));
+    return data;
+}
+
+// One item, HTML and text, and no image of its own: an office program
+// offered an image takes it instead of the HTML.
+std::unique_ptr<QMimeData> ReportMimeData(const std::optional<CalculationRecord>& record) {
+    const TableRows rows = ResultTable(record);
+    if (rows.empty())
+        return {};
+    const FigureGeometry figure = MakeFigureGeometry(record);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    FigureImage(DrawFigure(figure, FigureWidth, FigureHeight)).save(&buffer, "PNG");
+    auto data = std::make_unique<QMimeData>();
+    data->setText(QString::fromStdString(TabSeparated(rows)));
+    data->setHtml(QString::fromStdString(HtmlDocument(ReportHtml(
+        rows, "data:image/png;base64," + png.toBase64().toStdString(), figure.description))));
     return data;
 }
 

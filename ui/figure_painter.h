@@ -29,5 +29,9 @@ void PaintFigure(QPainter& painter, const FigureDrawing& drawing, const FigurePa
 [[nodiscard]] std::unique_ptr<QMimeData> FigureMimeData(const FigureGeometry& figure);
 [[nodiscard]] std::unique_ptr<QMimeData>
 TableMimeData(const std::optional<CalculationRecord>& record);
+// The report: the table, both results and the figure in one HTML, and the
+// table as text.
+[[nodiscard]] std::unique_ptr<QMimeData>
+ReportMimeData(const std::optional<CalculationRecord>& record);
 
 } // namespace velmora

@@ -103,6 +103,7 @@ private:
     void CopyResult(const Action& action);
     void CopyFigure(const Action& action);
     void CopyTable(const Action& action);
+    void CopyReport(const Action& action);
     void PutOnClipboard(std::unique_ptr<QMimeData> data, const Action& action);
 
     // The outdated look.

@@ -24,13 +24,10 @@ namespace velmora {
 
 Form1::Performer Form1::PerformerOf(std::string_view name) {
     static constexpr std::pair<std::string_view, Performer> Performers[] = {
-        {"copyResult", &Form1::CopyResult},
-        {"copyTable", &Form1::CopyTable},
-        {"copyFigure", &Form1::CopyFigure},
-        {"showFigure", &Form1::ShowFigure},
-        {"about", &Form1::ShowAbout},
-        {"reachResult", &Form1::ReachResult},
-        {"pasteReadings", &Form1::PasteFromMenu},
+        {"copyResult", &Form1::CopyResult},   {"copyTable", &Form1::CopyTable},
+        {"copyFigure", &Form1::CopyFigure},   {"copyReport", &Form1::CopyReport},
+        {"showFigure", &Form1::ShowFigure},   {"about", &Form1::ShowAbout},
+        {"reachResult", &Form1::ReachResult}, {"pasteReadings", &Form1::PasteFromMenu},
     };
     for (const auto& [performed, performer] : Performers)
         if (performed == name)

@@ -22,8 +22,10 @@ namespace velmora {
 // Line breaks as the platform expects them: the clipboard writes "\n" as
 // CR LF on Windows.
 void Form1::CopyResult(const Action& action) {
+    QString caption = m_ui->Label10->text();
+    caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     auto data = std::make_unique<QMimeData>();
-    data->setText(FromUtf8(ResultCopy(m_ui->Label10->text().toStdString(), ResultShown())));
+    data->setText(FromUtf8(ResultCopy(caption.toStdString(), ResultShown())));
     PutOnClipboard(std::move(data), action);
 }
 
@@ -33,6 +35,10 @@ void Form1::CopyFigure(const Action& action) {
 
 void Form1::CopyTable(const Action& action) {
     PutOnClipboard(TableMimeData(ResultShown()), action);
+}
+
+void Form1::CopyReport(const Action& action) {
+    PutOnClipboard(ReportMimeData(ResultShown()), action);
 }
 
 // Before the first result there is nothing to copy.

@@ -128,6 +128,7 @@ var velmoraPage = (() => {
         copyResult: "Bitte das Ergebnis markieren und mit Strg+C kopieren.",
         copyFigure: "Stattdessen „Werte und Ergebnis kopieren“ (Alt+Umschalt+T) nutzen.",
     };
+    instead.copyReport = instead.copyFigure;
 
     // The copies, one function each: a clipboard item's parts by type, or
     // null where there is nothing to copy. A part that takes time is a
@@ -140,6 +141,8 @@ var velmoraPage = (() => {
         // reads as numbers.
         copyTable: () => (table === "" ? null : { "text/plain": table, "text/html": tableHtml }),
         copyFigure: () => (table === "" ? null : figureParts()),
+        // The table as text, and the report's HTML with the figure inside.
+        copyReport: () => (table === "" ? null : { "text/plain": table, "text/html": reportHtml() }),
     };
     const write = (parts) => {
         if (!navigator.clipboard)
@@ -254,6 +257,19 @@ var velmoraPage = (() => {
             URL.revokeObjectURL(url);
         }
     };
+    // The report's HTML, with the figure's PNG inside as a data: address and
+    // no image part of its own, so that office programs take the HTML.
+    const reportHtml = () =>
+        pngOf(new Blob([Module.figureForDocument()], { type: "image/svg+xml" })).then(
+            (png) =>
+                new Promise((done, fail) => {
+                    const reader = new FileReader();
+                    reader.onload = () => done(Module.reportHtml(reader.result));
+                    reader.onerror = () => fail(reader.error);
+                    reader.readAsDataURL(png);
+                }),
+        );
+    };
 
     // Whether a key event is the key "Alt+Shift+C" or "F9", no other
     // modifier held: letters by their place on the keyboard, whatever
@@ -350,6 +366,7 @@ var velmoraPage = (() => {
             copyResult: () => copy("copyResult"),
             copyTable: () => copy("copyTable"),
             copyFigure: () => copy("copyFigure"),
+            copyReport: () => copy("copyReport"),
             showFigure: () => {
                 figure.scrollIntoView();
                 figure.focus();

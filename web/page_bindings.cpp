@@ -90,6 +90,14 @@ std::string DocumentFigure() {
     return FigureForDocument(Form().ResultShown());
 }
 
+// "Bericht kopieren"'s HTML, the figure's PNG in `imageUrl`; its text is the
+// table's.
+std::string ReportHtmlOf(const std::string& imageUrl) {
+    const std::optional<CalculationRecord> record = Form().ResultShown();
+    return HtmlDocument(
+        ReportHtml(ResultTable(record), imageUrl, MakeFigureGeometry(record).description));
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(velmora) {
@@ -99,6 +107,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("figure", &Figure);
     emscripten::function("figureForDocument", &DocumentFigure);
     emscripten::function("pastedReadings", &PastedReadingsFor);
+    emscripten::function("reportHtml", &ReportHtmlOf);
     emscripten::function("resultCopy", &ResultCopyOf);
     emscripten::function("selectionForDoubleClick", &SelectionForDoubleClick);
 }
