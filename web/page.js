@@ -269,7 +269,6 @@ var velmoraPage = (() => {
                     reader.readAsDataURL(png);
                 }),
         );
-    };
 
     // Whether a key event is the key "Alt+Shift+C" or "F9", no other
     // modifier held: letters by their place on the keyboard, whatever

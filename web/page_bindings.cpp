@@ -93,9 +93,7 @@ std::string DocumentFigure() {
 // "Bericht kopieren"'s HTML, the figure's PNG in `imageUrl`; its text is the
 // table's.
 std::string ReportHtmlOf(const std::string& imageUrl) {
-    const std::optional<CalculationRecord> record = Form().ResultShown();
-    return HtmlDocument(
-        ReportHtml(ResultTable(record), imageUrl, MakeFigureGeometry(record).description));
+    return ReportForPage(Form().ResultShown(), imageUrl);
 }
 
 } // namespace

@@ -30,6 +30,12 @@ PageFigure FigureForPage(const std::optional<CalculationRecord>& record, double 
             TabSeparated(rows), rows.empty() ? std::string() : HtmlDocument(HtmlTable(rows))};
 }
 
+std::string ReportForPage(const std::optional<CalculationRecord>& record,
+                          const std::string& imageUrl) {
+    return HtmlDocument(
+        ReportHtml(ResultTable(record), imageUrl, MakeFigureGeometry(record).description));
+}
+
 std::string FigureForDocument(const std::optional<CalculationRecord>& record) {
     return FigureSvg(DrawFigure(MakeFigureGeometry(record), FigureWidth, FigureHeight),
                      DocumentPalette());

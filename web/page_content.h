@@ -25,6 +25,11 @@ struct PageFigure {
 [[nodiscard]] PageFigure FigureForPage(const std::optional<CalculationRecord>& record, double width,
                                        int text, int background, int accent);
 
+// "Bericht kopieren"'s HTML: the table, and the figure's PNG from `imageUrl`
+// with its text alternative.
+[[nodiscard]] std::string ReportForPage(const std::optional<CalculationRecord>& record,
+                                        const std::string& imageUrl);
+
 // The figure as a copy carries it: its usual size, dark on white.
 [[nodiscard]] std::string FigureForDocument(const std::optional<CalculationRecord>& record);
 
