@@ -117,9 +117,14 @@ FigureDrawing DrawFigure(const FigureGeometry& figure, double width, double heig
         labelWidth = std::max(labelWidth, TextWidth(tick.label));
     const double plotTop = baseline + LineHeight;
     const double plotLeft = Margin + labelWidth + 6;
+    // Room on the right for half the last T label, which is centred on the
+    // plot's right edge, so that it is never cut.
+    const double rightRoom =
+        std::max(2 * Margin,
+                 figure.t.ticks.empty() ? 0 : TextWidth(figure.t.ticks.back().label) / 2 + Margin);
     const Mapping map{plotLeft,
                       plotTop,
-                      std::max(1.0, width - plotLeft - 2 * Margin),
+                      std::max(1.0, width - plotLeft - rightRoom),
                       std::max(1.0, height - plotTop - 2 * LineHeight - Margin),
                       figure.t,
                       figure.y};

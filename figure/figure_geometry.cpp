@@ -47,12 +47,30 @@ double Scaled(double n, int power, int exponent) {
     return std::ldexp(n * std::pow(10.0, power + 8), -exponent) * 1e-8;
 }
 
+// Five or more digits before the comma are grouped in threes by a narrow
+// no-break space, as German print groups them: "80 000 000". A label with
+// an exponent is short already.
+std::string Grouped(std::string label) {
+    constexpr std::string_view NarrowSpace = "\u202F";
+    if (label.find('E') != std::string::npos)
+        return label;
+    const std::size_t first = label.find_first_of("0123456789");
+    std::size_t end = label.find(',');
+    if (end == std::string::npos)
+        end = label.size();
+    if (first == std::string::npos || end - first < 5)
+        return label;
+    for (std::size_t at = end; at > first + 3; at -= 3)
+        label.insert(at - 3, NarrowSpace);
+    return label;
+}
+
 // The label of n × 10^power, or none where that is no normal double.
 std::string TickLabel(double n, int power) {
     const double value = power >= 0 ? n * std::pow(10.0, power) : n / std::pow(10.0, -power);
     if (value != 0 && !(std::isfinite(value) && std::fabs(value) >= DBL_MIN))
         return {};
-    return DoubleToText(value);
+    return Grouped(DoubleToText(value));
 }
 
 // An axis over [low, high] in units of 2^exponent, widened to whole ticks.

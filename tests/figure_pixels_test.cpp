@@ -139,24 +139,29 @@ std::vector<QPointF> DotCentres(const QImage& image, double scale) {
         return Dark(At(image, x - 2 * s, y)) && Dark(At(image, x + 2 * s, y)) &&
                Dark(At(image, x, y - 2 * s)) && Dark(At(image, x, y + 2 * s));
     };
-    QList<QList<QPoint>> blobs;
+    // The core pixels, joined into one blob wherever two lie within 2 pixels
+    // of each other, in whatever order the scan meets them.
+    QList<QPoint> cores;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            if (!core(x, y))
-                continue;
-            QList<QPoint>* home = nullptr;
-            for (QList<QPoint>& blob : blobs)
-                for (const QPoint& p : blob)
-                    if (std::abs(p.x() - x) <= 2 && std::abs(p.y() - y) <= 2) {
-                        home = &blob;
-                        break;
-                    }
-            if (home == nullptr) {
-                blobs.append(QList<QPoint>());
-                home = &blobs.back();
-            }
-            home->append({x, y});
-        }
+        for (int x = 0; x < image.width(); ++x)
+            if (core(x, y))
+                cores.append({x, y});
+    QList<QList<QPoint>> blobs;
+    QList<bool> taken(cores.size(), false);
+    for (qsizetype start = 0; start < cores.size(); ++start) {
+        if (taken[start])
+            continue;
+        taken[start] = true;
+        QList<QPoint> blob{cores[start]};
+        for (qsizetype k = 0; k < blob.size(); ++k)
+            for (qsizetype other = 0; other < cores.size(); ++other)
+                if (!taken[other] && std::abs(cores[other].x() - blob[k].x()) <= 2 &&
+                    std::abs(cores[other].y() - blob[k].y()) <= 2) {
+                    taken[other] = true;
+                    blob.append(cores[other]);
+                }
+        blobs.append(blob);
+    }
     std::vector<QPointF> centres;
     for (const QList<QPoint>& blob : blobs) {
         QPointF sum;

@@ -18,6 +18,7 @@
 #include "web/page_content.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtTest>
 #include <bit>
@@ -168,6 +169,14 @@ void FigureTest::everyResultGivesASaneFigure_data() {
     QTest::newRow("small, with a comma")
         << QStringList{"0,01", "0,02", "0,015", "0,03", "0,025", "0,01", "0,02"}
         << QStringList{"0", "0,005", "0,01", "0,015", "0,02", "0,025", "0,03", "0,035"};
+    // German print groups five digits and more: "80 000 000".
+    QTest::newRow("tens of millions, grouped")
+        << QStringList{"0", "1e7", "2e7", "4e7", "5e7", "6e7", "8e7"}
+        << QStringList{"0", "20\u202F000\u202F000", "40\u202F000\u202F000", "60\u202F000\u202F000",
+                       "80\u202F000\u202F000"};
+    QTest::newRow("four digits stay as they are")
+        << QStringList{"0", "1000", "2000", "3000", "4000", "5000", "6000"}
+        << QStringList{"0", "1000", "2000", "3000", "4000", "5000", "6000"};
     QTest::newRow("1e-300 to 1e300")
         << QStringList{"1e-300", "1e-100", "1", "1e100", "1e200", "1e250", "1e300"}
         << QStringList{"-2E+299", "0", "2E+299", "4E+299", "6E+299", "8E+299", "1E+300"};
@@ -232,12 +241,23 @@ void FigureTest::randomReadingsNeverBreakTheAxes() {
             QVERIFY2(figure.y.ticks[k].at > figure.y.ticks[k - 1].at, qPrintable(row));
         for (const FigurePoint& node : figure.nodes)
             QVERIFY2(InRange(node.y, figure.y), qPrintable(row));
-        // Every label is a number in German form, or none where the tick
-        // lies beyond the doubles.
-        for (const AxisTick& tick : figure.y.ticks)
+        // Every label is a number in German form, five or more digits before
+        // the comma grouped in threes by narrow spaces, or none where the
+        // tick lies beyond the doubles.
+        static const QRegularExpression Grouped(
+            QStringLiteral("^-?\\d{1,3}(\u202F\\d{3})+(,\\d+)?$"));
+        for (const AxisTick& tick : figure.y.ticks) {
+            const QString label = QString::fromStdString(tick.label);
+            QString plain = label;
+            plain.remove(QChar(0x202F));
+            const qsizetype digits = plain.indexOf(',') < 0 ? plain.size() : plain.indexOf(',');
+            const bool large =
+                !plain.contains('E') && digits - (plain.startsWith('-') ? 1 : 0) >= 5;
             QVERIFY2(tick.label.empty() ||
-                         (IsNumericText(tick.label) && tick.label.find('.') == std::string::npos),
-                     qPrintable(row + " → " + QString::fromStdString(tick.label)));
+                         (IsNumericText(plain.toStdString()) && !plain.contains('.') &&
+                          (large ? Grouped.match(label).hasMatch() : label == plain)),
+                     qPrintable(row + " → " + label));
+        }
         const FigureDrawing drawing = DrawFigure(figure, FigureWidth, FigureHeight);
         for (const FigureShape& shape : drawing.shapes)
             for (const PathStep& step : shape.path)

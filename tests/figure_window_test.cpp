@@ -5,6 +5,8 @@
 // The figure "Verlauf" in the window, and the copies for a report: how they
 // open, what they show and what reaches the clipboard. The figure itself is
 // tested without Qt (figure_test).
+#include "figure/figure_drawing.h"
+#include "figure/figure_geometry.h"
 #include "testing/box_closer.h"
 #include "ui/copy_confirmation.h"
 #include "ui/figure_dialog.h"
@@ -40,6 +42,7 @@ private slots:
     void copiesReachTheClipboardInEveryFormat_data();
     void copiesReachTheClipboardInEveryFormat();
     void theCopyNoteGoesAfterAboutTwoSeconds();
+    void noLabelIsCutAtAnySizeOfTheDialog();
     void nothingIsCopiedBeforeTheFirstResult();
     void everyCopySaysWhetherTheResultIsCurrent_data();
     void theReportIsOneHtmlWithTheTableAndThePicture_data();
@@ -302,6 +305,42 @@ void FigureWindowTest::theCopyNoteGoesAfterAboutTwoSeconds() {
     QTest::qWait(1500);
     QVERIFY(seen->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!seen->isVisible(), 1500);
+}
+
+// Measured in the painter's font: every text lies inside the figure, from
+// the smallest size the dialog allows to a wide screen's, the copy's too.
+void FigureWindowTest::noLabelIsCutAtAnySizeOfTheDialog() {
+    QFont font;
+    font.setFamily(QStringLiteral("sans-serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(static_cast<int>(velmora::FigureFontPixels));
+    const QFontMetricsF metrics(font);
+    const QList<QStringList> readings{{"0,1", "1,2", "4,5", "9", "16,1", "25", "36"},
+                                      {"0", "1e7", "2e7", "4e7", "5e7", "6e7", "-8e7"},
+                                      {"-1,5E+305", "1", "2", "3", "4", "5", "1,5E+305"}};
+    for (const QStringList& values : readings) {
+        calculate(values);
+        const velmora::FigureView view(nullptr);
+        for (const QSize size :
+             {view.minimumSize(), QSize(480, 300), QSize(640, 400), QSize(1920, 1080)}) {
+            const velmora::FigureDrawing drawing = velmora::DrawFigure(
+                velmora::MakeFigureGeometry(m_form->ResultShown()), size.width(), size.height());
+            for (const velmora::FigureText& text : drawing.texts) {
+                const QString shown = QString::fromStdString(text.text);
+                const qreal width = metrics.horizontalAdvance(shown);
+                const qreal left = text.anchor == velmora::Anchor::Start    ? text.x
+                                   : text.anchor == velmora::Anchor::Middle ? text.x - width / 2
+                                                                            : text.x - width;
+                QVERIFY2(left >= 0 && left + width <= size.width(),
+                         qPrintable(QString("%1 at %2×%3: %4 … %5")
+                                        .arg(shown)
+                                        .arg(size.width())
+                                        .arg(size.height())
+                                        .arg(left)
+                                        .arg(left + width)));
+            }
+        }
+    }
 }
 
 void FigureWindowTest::nothingIsCopiedBeforeTheFirstResult() {
