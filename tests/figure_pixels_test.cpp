@@ -19,6 +19,7 @@
 #include "figure/figure_svg.h"
 #include "platform/click_rules.h"
 #include "testing/fake_form.h"
+#include "tests/clicked.h"
 #include "ui/figure_painter.h"
 
 #include <QImage>
@@ -38,15 +39,6 @@ namespace {
 
 constexpr double PositionTolerance = 1.5;
 constexpr double ColourTolerance = 20;
-
-std::optional<CalculationRecord> Clicked(const QStringList& texts) {
-    std::vector<std::string> fields;
-    for (const QString& text : texts)
-        fields.push_back(text.toStdString());
-    FakeForm form(fields);
-    RunClick(form, StartCalculation);
-    return form.ResultShown();
-}
 
 // One rendering of the drawing, at `scale` image pixels per figure pixel.
 struct Rendering {

@@ -15,6 +15,7 @@
 #include "platform/number_reader.h"
 #include "platform/text_to_double.h"
 #include "testing/fake_form.h"
+#include "tests/clicked.h"
 #include "web/page_content.h"
 
 #include <QRandomGenerator>
@@ -30,17 +31,6 @@
 using namespace velmora;
 
 namespace {
-
-// The result on display after typing `texts` and clicking, as the window
-// hands it to the figure.
-std::optional<CalculationRecord> Clicked(const QStringList& texts) {
-    std::vector<std::string> fields;
-    for (const QString& text : texts)
-        fields.push_back(text.toStdString());
-    FakeForm form(fields);
-    RunClick(form, StartCalculation);
-    return form.ResultShown();
-}
 
 SampleValues ValuesOf(const QStringList& texts) {
     SampleValues values;
