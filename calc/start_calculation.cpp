@@ -50,7 +50,10 @@ void StartCalculation(ControlAccess& form) {
         record.readings[static_cast<std::size_t>(k - SampleValues::LowerBound)] = values.At(k);
 
     const double trapezoid = TrapezoidRule(values, &record);
-    std::string resultText = " " + ResultHeading(Rule::Trapezoid);
+    // Appended rather than " " + heading: MinGW's GCC 12 warns falsely
+    // (-Wrestrict) about the insert that operator+ inlines.
+    std::string resultText(1, ' ');
+    resultText += ResultHeading(Rule::Trapezoid);
     resultText += LineBreak;
     resultText += ResultValue(trapezoid);
     form.SetResultCaption(resultText);
