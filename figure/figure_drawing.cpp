@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string_view>
 
 namespace velmora {
 
@@ -16,6 +17,11 @@ namespace {
 constexpr double LineHeight = 18;
 constexpr double Margin = 8;
 constexpr double SampleLength = 28; // of the line before a result in the legend
+// The parabolas are drawn wider than the polygon, dashed and in another
+// colour, so that where they lie on it (smooth readings) both stay visible.
+constexpr double TrapezoidLineWidth = 1.5;
+constexpr double ParabolaLineWidth = 3;
+constexpr std::string_view ShadeLegend = "Fläche nach der Trapezregel";
 
 // A generous guess at a text's width in the figure's font: the layout
 // needs it before any font is at hand.
@@ -62,6 +68,13 @@ InkColour ColourOf(Ink ink, const FigurePalette& palette) {
         return {palette.accent, 1};
     case Ink::Shade:
         return {palette.accent, 0.25};
+    case Ink::Parabola: {
+        // Dark orange on a light background, light orange on a dark one:
+        // either reads at a contrast of at least 4.5 and differs from any blue.
+        const Rgb& b = palette.background;
+        const bool light = 299 * b.red + 587 * b.green + 114 * b.blue >= 128 * 1000;
+        return {light ? Rgb{180, 70, 0} : Rgb{255, 160, 60}, 1};
+    }
     case Ink::Text:
         break;
     }
@@ -83,11 +96,11 @@ FigureDrawing DrawFigure(const FigureGeometry& figure, double width, double heig
     for (std::size_t k = 0; k < figure.results.size(); ++k) {
         const double middle = baseline - FigureFontPixels / 3;
         if (k == 0) {
-            drawing.shapes.push_back(
-                Line(Margin, middle, Margin + SampleLength, middle, Ink::Accent, 2));
+            drawing.shapes.push_back(Line(Margin, middle, Margin + SampleLength, middle,
+                                          Ink::Accent, TrapezoidLineWidth));
         } else if (!figure.parabolas.empty()) {
-            FigureShape sample =
-                Line(Margin, middle, Margin + SampleLength, middle, Ink::Text, 1.5);
+            FigureShape sample = Line(Margin, middle, Margin + SampleLength, middle,
+                                      Ink::Parabola, ParabolaLineWidth);
             sample.dashed = true;
             drawing.shapes.push_back(sample);
         }
@@ -106,6 +119,19 @@ FigureDrawing DrawFigure(const FigureGeometry& figure, double width, double heig
         }
         baseline += LineHeight;
     }
+    // The shaded area's own entry: a swatch of its colour.
+    FigureShape swatch;
+    swatch.filled = true;
+    const double swatchTop = baseline - FigureFontPixels + 2;
+    swatch.path = {{'M', Margin, swatchTop},
+                   {'L', Margin + SampleLength, swatchTop},
+                   {'L', Margin + SampleLength, baseline},
+                   {'L', Margin, baseline},
+                   {'Z'}};
+    drawing.shapes.push_back(swatch);
+    drawing.texts.push_back(
+        {Margin + SampleLength + 6, baseline, Anchor::Start, false, std::string(ShadeLegend)});
+    baseline += LineHeight;
     if (!figure.current) {
         drawing.texts.push_back(
             {Margin, baseline, Anchor::Start, true, std::string(OutdatedAnnouncement())});
@@ -162,7 +188,7 @@ FigureDrawing DrawFigure(const FigureGeometry& figure, double width, double heig
 
     FigureShape polygon;
     polygon.stroke = Ink::Accent;
-    polygon.lineWidth = 2;
+    polygon.lineWidth = TrapezoidLineWidth;
     for (const FigurePoint& node : figure.nodes) {
         polygon.path.push_back({'M', map.X(node.t), zero});
         polygon.path.push_back({'L', map.X(node.t), map.Y(node.y)});
@@ -174,7 +200,8 @@ FigureDrawing DrawFigure(const FigureGeometry& figure, double width, double heig
 
     if (!figure.parabolas.empty()) {
         FigureShape parabolas;
-        parabolas.lineWidth = 1.5;
+        parabolas.stroke = Ink::Parabola;
+        parabolas.lineWidth = ParabolaLineWidth;
         parabolas.dashed = true;
         for (const FigureParabola& curve : figure.parabolas) {
             parabolas.path.push_back({'M', map.X(curve.start.t), map.Y(curve.start.y)});

@@ -18,10 +18,11 @@ namespace velmora {
 
 // What a part is drawn in; the colours come from the palette.
 enum class Ink {
-    Text,   // the points, the axes, the texts and Simpson's parabolas
-    Grid,   // the grid lines, faint
-    Accent, // the trapezoid polygon
-    Shade,  // the area under it, faint
+    Text,     // the points, the axes and the texts
+    Grid,     // the grid lines, faint
+    Accent,   // the trapezoid polygon
+    Shade,    // the area under it, faint
+    Parabola, // Simpson's parabolas: a warm colour against the accent's blue
 };
 
 struct Rgb {

@@ -85,7 +85,7 @@ QRgb At(const QImage& image, int x, int y) {
     return image.pixel(x, y);
 }
 
-// Ink of the points, the axes and Simpson's parabolas: black, opaque.
+// Ink of the points and the axes: black, opaque.
 bool Dark(QRgb pixel) {
     return qAlpha(pixel) > 200 && std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) < 110;
 }
@@ -166,9 +166,10 @@ std::vector<QPointF> DotCentres(const QImage& image, double scale) {
 }
 
 // Dark ink within `reach` pixels above or below (x, y).
-bool InkNear(const QImage& image, int x, double y, int reach) {
+// A pixel within `reach` above or below (x, y) in about the colour `ink`.
+bool InkNear(const QImage& image, int x, double y, int reach, QRgb ink) {
     for (int dy = -reach; dy <= reach; ++dy)
-        if (Dark(At(image, x, qRound(y) + dy)))
+        if (Distance(At(image, x, qRound(y) + dy), ink) <= 2 * ColourTolerance)
             return true;
     return false;
 }
@@ -238,6 +239,9 @@ void FigurePixelsTest::theFigureIsDrawnAsItsValuesSay() {
     };
     const QRgb shaded = drawn(Ink::Shade);
     const QRgb accent = drawn(Ink::Accent);
+    const QRgb parabola = drawn(Ink::Parabola);
+    // Told apart from the trapezoid line by colour, not only by the dash.
+    QVERIFY(Distance(parabola, accent) > 8 * ColourTolerance);
     const QRgb background =
         qRgb(palette.background.red, palette.background.green, palette.background.blue);
 
@@ -314,7 +318,7 @@ void FigurePixelsTest::theFigureIsDrawnAsItsValuesSay() {
             const QPointF& c = points[2 * k + 2];
             const auto inkAt = [&](double x) {
                 return InkNear(image, qRound(x * scale), Through(a, b, c, x) * scale,
-                               qRound(2 * scale));
+                               qRound(2 * scale), parabola);
             };
             int columns = 0;
             int inked = 0;
@@ -369,24 +373,24 @@ void FigurePixelsTest::theFigureIsDrawnAsItsValuesSay() {
                                             .arg(QColor(colour).name(), QColor(shaded).name())));
         }
 
-        // The legend: a sample of each rule's line before its result, and
-        // none where a result is too large to show.
-        for (std::size_t k = 0; k < figure.results.size(); ++k) {
+        // The legend: a sample of each rule's line before its result, none
+        // where a result is too large to show, and a swatch of the shade
+        // before the shaded area's entry.
+        std::vector<std::string> entries = figure.results;
+        entries.emplace_back("Fläche");
+        for (std::size_t k = 0; k < entries.size(); ++k) {
             const auto text =
                 std::find_if(drawing.texts.begin(), drawing.texts.end(), [&](const FigureText& t) {
-                    return figure.results[k].starts_with(t.text);
+                    return entries[k].starts_with(t.text) || t.text.starts_with(entries[k]);
                 });
             QVERIFY(text != drawing.texts.end());
-            int accentPixels = 0;
-            int dark = 0;
+            const QRgb sampleInk = k == 0 ? accent : k == 1 ? parabola : shaded;
+            int samplePixels = 0;
             for (int y = qRound((text->y - 9) * scale); y <= qRound(text->y * scale); ++y)
-                for (int x = qRound(2 * scale); x <= qRound((text->x - 3) * scale); ++x) {
-                    const QRgb pixel = At(image, x, y);
-                    dark += Dark(pixel) ? 1 : 0;
-                    accentPixels += Distance(pixel, accent) <= ColourTolerance ? 1 : 0;
-                }
-            const bool sample = k == 0 ? accentPixels > 0 : dark > 0;
-            const bool shownResult = k == 0 || simpsonShown;
+                for (int x = qRound(2 * scale); x <= qRound((text->x - 3) * scale); ++x)
+                    samplePixels += Distance(At(image, x, y), sampleInk) <= ColourTolerance ? 1 : 0;
+            const bool sample = samplePixels > 0;
+            const bool shownResult = k != 1 || simpsonShown;
             QVERIFY2(sample == shownResult,
                      qPrintable(
                          where +

@@ -449,12 +449,15 @@ void FigureTest::thePageGetsTheFigureInItsColours() {
         svg.startsWith("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"500\" height=\"400\""));
     QVERIFY(svg.contains("<rect width=\"100%\" height=\"100%\" fill=\"#1e1d1c\"/>"));
     QVERIFY(svg.contains("<circle cx=") && svg.contains("fill=\"#e6e5e4\"/>"));
-    QVERIFY(svg.contains("stroke=\"#3399fe\" stroke-width=\"2\""));
+    QVERIFY(svg.contains("stroke=\"#3399fe\" stroke-width=\"1.5\""));
+    // The parabolas in the light orange a dark background takes.
+    QVERIFY(svg.contains("stroke=\"#ffa03c\" stroke-width=\"3\" stroke-dasharray"));
     QCOMPARE(page.table, TabSeparated(ResultTable(shown)));
     // The copy's: the usual size, dark on white.
     const QString document = QString::fromStdString(FigureForDocument(shown));
     QVERIFY(document.contains("width=\"640\" height=\"400\""));
     QVERIFY(document.contains("<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>"));
+    QVERIFY(document.contains("stroke=\"#b44600\" stroke-width=\"3\" stroke-dasharray"));
 }
 
 QTEST_GUILESS_MAIN(FigureTest)
