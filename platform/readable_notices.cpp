@@ -96,8 +96,11 @@ std::string ReadableNotices(std::string_view copyright) {
                 components += "  Lizenz: " + licence->first + "\n";
             if (const Field* holder = Find(paragraph, "Copyright")) {
                 components += "  Copyright: " + holder->first + "\n";
+                // Aligned under the first holder, however the file indents them.
                 for (const std::string& more : holder->more)
-                    components += "             " + more + "\n";
+                    components +=
+                        "             " +
+                        more.substr(std::min(more.find_first_not_of(" \t"), more.size())) + "\n";
             }
             components += "\n";
         } else if (licence != nullptr && !licence->more.empty()) {
@@ -111,6 +114,31 @@ std::string ReadableNotices(std::string_view copyright) {
     while (!notices.empty() && notices.back() == '\n')
         notices.pop_back();
     return notices;
+}
+
+std::string ReadableQuotedNotices(std::string_view notices) {
+    constexpr std::string_view Start =
+        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/";
+    constexpr std::string_view Rule = "\n=====";
+    std::string readable;
+    while (!notices.empty()) {
+        std::size_t start =
+            notices.starts_with(Start) ? 0 : notices.find("\n" + std::string(Start));
+        if (start == std::string_view::npos) {
+            readable += notices;
+            break;
+        }
+        start += notices[start] == '\n' ? 1 : 0;
+        readable += notices.substr(0, start);
+        notices.remove_prefix(start);
+        const std::size_t end = std::min(notices.find(Rule), notices.size());
+        readable += ReadableNotices(notices.substr(0, end));
+        readable += "\n";
+        notices.remove_prefix(end);
+        if (!notices.empty())
+            notices.remove_prefix(1); // the line end before the rule, written above
+    }
+    return readable;
 }
 
 } // namespace velmora

@@ -32,6 +32,8 @@ class PlatformTest : public QObject {
 private slots:
     void noticesAreReadAsText_data();
     void noticesAreReadAsText();
+    void quotedCopyrightFilesAreReadAsText_data();
+    void quotedCopyrightFilesAreReadAsText();
     void aDialogOpensBesideTheWindow_data();
     void aDialogOpensBesideTheWindow();
     void numberTextsAreReadWithCommaOrPoint_data();
@@ -661,6 +663,9 @@ void PlatformTest::noticesAreReadAsText_data() {
                   "License: Apache-2.0 or Expat\nComment: The number reader,\n compiled in.\n"
         << "fast_float\n  The number reader, compiled in.\n  Lizenz: Apache-2.0 or Expat\n"
            "  Copyright: 2021 The fast_float authors\n             2022 Others";
+    QTest::newRow("holders indented deeper than one blank, as Debian's files do")
+        << head + "Files: *\nCopyright: 2020 A\n           2021 B\nLicense: Expat\n"
+        << "Velmora\n  Lizenz: Expat\n  Copyright: 2020 A\n             2021 B";
     QTest::newRow("Windows line ends, blank lines around")
         << "\r\n" + head + "Files: *\r\nLicense: GPL-3+\r\n\r\n\r\n"
         << "Velmora\n  Lizenz: GPL-3+";
@@ -672,6 +677,32 @@ void PlatformTest::noticesAreReadAsText() {
     QFETCH(QString, copyright);
     QFETCH(QString, notices);
     QCOMPARE(QString::fromStdString(ReadableNotices(copyright.toStdString())), notices);
+}
+
+void PlatformTest::quotedCopyrightFilesAreReadAsText_data() {
+    QTest::addColumn<QString>("notices");
+    QTest::addColumn<QString>("readable");
+
+    const QString file =
+        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
+        "Upstream-Name: fast_float\n\nFiles: *\nCopyright: 2021 A\nLicense: Expat\n";
+    const QString rule = QString(78, QLatin1Char('='));
+    QTest::newRow("one file between two rules")
+        << "Notices\n" + rule + "\nfast_float 1\n\n" + file + rule + "\nQt\nLGPL\n"
+        << "Notices\n" + rule + "\nfast_float 1\n\nfast_float\n  Lizenz: Expat\n" +
+               "  Copyright: 2021 A\n" + rule + "\nQt\nLGPL\n";
+    QTest::newRow("a file at the end, one at the start")
+        << file + rule + "\nx\n" + file
+        << "fast_float\n  Lizenz: Expat\n  Copyright: 2021 A\n" + rule +
+               "\nx\nfast_float\n  Lizenz: Expat\n  Copyright: 2021 A\n";
+    QTest::newRow("no file: unchanged") << "Qt\nFormat: a\n"
+                                        << "Qt\nFormat: a\n";
+}
+
+void PlatformTest::quotedCopyrightFilesAreReadAsText() {
+    QFETCH(QString, notices);
+    QFETCH(QString, readable);
+    QCOMPARE(QString::fromStdString(ReadableQuotedNotices(notices.toStdString())), readable);
 }
 
 QTEST_APPLESS_MAIN(PlatformTest)

@@ -29,7 +29,7 @@ namespace {
 QString Notices() {
     QFile notices(QStringLiteral(":/THIRD-PARTY-NOTICES.txt"));
     if (notices.open(QIODevice::ReadOnly))
-        return QString::fromUtf8(notices.readAll());
+        return QString::fromStdString(ReadableQuotedNotices(notices.readAll().toStdString()));
     QFile copyright(QStringLiteral(":/copyright"));
     if (copyright.open(QIODevice::ReadOnly))
         return QString::fromStdString(ReadableNotices(copyright.readAll().toStdString()));
