@@ -119,7 +119,9 @@ std::string ReadableNotices(std::string_view copyright) {
 std::string ReadableQuotedNotices(std::string_view notices) {
     constexpr std::string_view Start =
         "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/";
-    constexpr std::string_view Rule = "\n=====";
+    // The rule between components fills a line of 78; a quoted file may
+    // hold shorter ones of its own.
+    const std::string rule = "\n" + std::string(78, '=') + "\n";
     std::string readable;
     while (!notices.empty()) {
         std::size_t start =
@@ -131,7 +133,7 @@ std::string ReadableQuotedNotices(std::string_view notices) {
         start += notices[start] == '\n' ? 1 : 0;
         readable += notices.substr(0, start);
         notices.remove_prefix(start);
-        const std::size_t end = std::min(notices.find(Rule), notices.size());
+        const std::size_t end = std::min(notices.find(rule), notices.size());
         readable += ReadableNotices(notices.substr(0, end));
         readable += "\n";
         notices.remove_prefix(end);

@@ -16,7 +16,7 @@ namespace velmora {
 [[nodiscard]] std::string ReadableNotices(std::string_view copyright);
 
 // Notices written as text that quote Debian copyright files, as the Windows
-// exe's do: each quoted file, from its "Format:" line up to the next rule of
+// exe's do: each quoted file, from its "Format:" line up to the next line of 78
 // "=" or the end, is read as above; everything else stays as it is.
 [[nodiscard]] std::string ReadableQuotedNotices(std::string_view notices);
 
