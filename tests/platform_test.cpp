@@ -692,9 +692,8 @@ void PlatformTest::quotedCopyrightFilesAreReadAsText_data() {
         << "Notices\n" + rule + "\nfast_float 1\n\nfast_float\n  Lizenz: Expat\n" +
                "  Copyright: 2021 A\n" + rule + "\nQt\nLGPL\n";
     QTest::newRow("a shorter rule of the file's own")
-        << file + "\nLicense: Expat\n Text\n =====\n More\n .\n End\n" + rule + "\nQt\n"
-        << "fast_float\n  Lizenz: Expat\n  Copyright: 2021 A\n\nLizenz Expat:\n  Text\n  =====\n"
-           "  More\n\n  End\n" +
+        << file + "\n=====\n\nLicense: Expat\n Text\n .\n End\n" + rule + "\nQt\n"
+        << "fast_float\n  Lizenz: Expat\n  Copyright: 2021 A\n\nLizenz Expat:\n  Text\n\n  End\n" +
                rule + "\nQt\n";
     QTest::newRow("a file at the end, one at the start")
         << file + rule + "\nx\n" + file
