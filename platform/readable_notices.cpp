@@ -116,7 +116,28 @@ std::string ReadableNotices(std::string_view copyright) {
     return notices;
 }
 
-std::string ReadableQuotedNotices(std::string_view notices) {
+// Text as it stands, but for the " ." by which Debian's files of any form
+// write an empty line.
+std::string WithEmptyLines(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size());
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size() - 1);
+        const std::string_view line = text.substr(0, end + 1);
+        shown += line == " .\n" || line == " ." ? line.substr(2) : line;
+        text.remove_prefix(end + 1);
+    }
+    return shown;
+}
+
+std::string ReadableQuotedNotices(std::string_view written) {
+    // Windows line ends, as the exe's notices are written, read as any.
+    std::string lines;
+    lines.reserve(written.size());
+    for (std::size_t k = 0; k < written.size(); ++k)
+        if (written[k] != '\r' || k + 1 == written.size() || written[k + 1] != '\n')
+            lines += written[k];
+    std::string_view notices = lines;
     constexpr std::string_view Start =
         "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/";
     // The rule between components fills a line of 78; a quoted file may
@@ -127,11 +148,11 @@ std::string ReadableQuotedNotices(std::string_view notices) {
         std::size_t start =
             notices.starts_with(Start) ? 0 : notices.find("\n" + std::string(Start));
         if (start == std::string_view::npos) {
-            readable += notices;
+            readable += WithEmptyLines(notices);
             break;
         }
         start += notices[start] == '\n' ? 1 : 0;
-        readable += notices.substr(0, start);
+        readable += WithEmptyLines(notices.substr(0, start));
         notices.remove_prefix(start);
         const std::size_t end = std::min(notices.find(rule), notices.size());
         readable += ReadableNotices(notices.substr(0, end));

@@ -17,7 +17,8 @@ namespace velmora {
 
 // Notices written as text that quote Debian copyright files, as the Windows
 // exe's do: each quoted file, from its "Format:" line up to the next line of 78
-// "=" or the end, is read as above; everything else stays as it is.
+// "=" or the end, is read as above; everything else stays as it is, but for
+// the " ." lines of Debian's older free-form files, which are empty lines.
 [[nodiscard]] std::string ReadableQuotedNotices(std::string_view notices);
 
 } // namespace velmora

@@ -699,6 +699,14 @@ void PlatformTest::quotedCopyrightFilesAreReadAsText_data() {
         << file + rule + "\nx\n" + file
         << "fast_float\n  Lizenz: Expat\n  Copyright: 2021 A\n" + rule +
                "\nx\nfast_float\n  Lizenz: Expat\n  Copyright: 2021 A\n";
+    QString windows = "A\n" + rule + "\nB\n\n" + file + "\n" + rule + "\nC\n";
+    windows.replace("\n", "\r\n");
+    QTest::newRow("Windows line ends")
+        << windows
+        << "A\n" + rule + "\nB\n\nfast_float\n  Lizenz: Expat\n  Copyright: 2021 A\n" + rule +
+               "\nC\n";
+    QTest::newRow("a free-form Debian file's empty lines") << "Qt\n .\nFormat: a\n .x\n ."
+                                                           << "Qt\n\nFormat: a\n .x\n";
     QTest::newRow("no file: unchanged") << "Qt\nFormat: a\n"
                                         << "Qt\nFormat: a\n";
 }
