@@ -1018,6 +1018,10 @@ class Checks(unittest.TestCase):
         for says in ("musl", "fast_float", "Emscripten", "GNU GENERAL PUBLIC LICENSE",
                      "Version 3, 29 June 2007"):
             self.assertIn(says, about[2])
+        # Debian's copyright files read as text, not as the files they are.
+        self.assertIn("fast_float\n  Lizenz: Expat or Apache\n  Copyright: ", about[2])
+        for raw in ("Format: https://", "Files: ", "\n .\n"):
+            self.assertNotIn(raw, about[2])
         self.click("AboutClose")
         self.assert_focus_moves_to("Command1")
         self.assert_no_request()

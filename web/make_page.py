@@ -101,23 +101,34 @@ def notices():
         with open(path, encoding="utf-8") as f:
             return f.read().strip()
 
-    # Emscripten's copyright: its own files (the glue in this page), Expat.
+    # Emscripten's copyright: its header (the name), its own files (the glue
+    # in this page), Expat.
     paragraphs = read("/usr/share/doc/emscripten/copyright").split("\n\n")
-    emscripten = [p for p in paragraphs if p.startswith("Files: *\n")][:1] + \
+    emscripten = paragraphs[:1] + \
+        [p for p in paragraphs if p.startswith("Files: *\n")][:1] + \
         [p for p in paragraphs if p.startswith("License: Expat\n")][:1]
-    return "\n\n".join([
-        "velmora.html enthält neben Velmora selbst (GPL-3.0-or-later) Teile dieser Projekte, "
-        "jeweils unter der genannten Lizenz.\nvelmora.html contains, besides Velmora itself, "
-        "parts of these projects, each under the licence named.",
-        "=== musl libc (MIT), from emscripten " + "=" * 30,
-        read("/usr/share/emscripten/system/lib/libc/musl/COPYRIGHT"),
-        "=== Emscripten's runtime (MIT OR NCSA) " + "=" * 30,
-        "\n\n".join(emscripten),
-        "=== fast_float (Apache-2.0 OR MIT) " + "=" * 30,
-        read("/usr/share/doc/libfast-float-dev/copyright"),
-        "=== LLVM's libc++, libc++abi and compiler-rt (Apache-2.0 WITH LLVM-exception) ===",
-        "Compiled into the WebAssembly; the LLVM exception asks no notice for code in "
-        "compiled form.",
+
+    def text(part):
+        return "<pre>" + html.escape(part) + "</pre>"
+
+    def debian_copyright(part):
+        # Debian's machine-readable form; the page shows it as the desktop's
+        # About box does, as readable text (the raw file without script).
+        return '<pre class="Dep5">' + html.escape(part) + "</pre>"
+
+    return "\n".join([
+        text("velmora.html enthält neben Velmora selbst (GPL-3.0-or-later) Teile dieser Projekte, "
+             "jeweils unter der genannten Lizenz.\nvelmora.html contains, besides Velmora itself, "
+             "parts of these projects, each under the licence named.\n\n"
+             "=== musl libc (MIT), from emscripten " + "=" * 30 + "\n\n" +
+             read("/usr/share/emscripten/system/lib/libc/musl/COPYRIGHT") + "\n\n" +
+             "=== Emscripten's runtime (MIT OR NCSA) " + "=" * 30),
+        debian_copyright("\n\n".join(emscripten)),
+        text("=== fast_float (Apache-2.0 OR MIT) " + "=" * 30),
+        debian_copyright(read("/usr/share/doc/libfast-float-dev/copyright")),
+        text("=== LLVM's libc++, libc++abi and compiler-rt (Apache-2.0 WITH LLVM-exception) ===\n"
+             "Compiled into the WebAssembly; the LLVM exception asks no notice for code in "
+             "compiled form."),
     ])
 
 
@@ -187,7 +198,7 @@ def main(template, form_ui, actions_file, style_file, page_script_file, glue_fil
         gpl = f.read().strip()
     page = page.replace("@CSP@", policy).replace("@CONTROLS@", elements)
     page = page.replace("@FIGURE_BUTTONS@", buttons)
-    page = page.replace("\n@NOTICES@\n", "\n" + html.escape(notices()) + "\n")
+    page = page.replace("\n@NOTICES@\n", "\n" + notices() + "\n")
     page = page.replace("\n@GPL@\n", "\n" + html.escape(gpl) + "\n")
     page = page.replace("\n@STYLE@\n", "\n" + style + "\n")
     page = page.replace("\n@PAGE_SCRIPT@\n", "\n" + page_script + "\n")

@@ -408,6 +408,8 @@ var velmoraPage = (() => {
         element("AboutTitle").textContent = actions.get("about").label;
         element("AboutText").textContent = about.text;
         element("AboutNotices").textContent = about.notices;
+        for (const copyright of document.querySelectorAll("#About pre.Dep5"))
+            copyright.textContent = Module.readableNotices(copyright.textContent);
         element("AboutClose").textContent = about.close;
         button.disabled = false;
         button.focus();

@@ -10,6 +10,7 @@
 #include "platform/about_text.h"
 #include "platform/click_rules.h"
 #include "platform/pasted_readings.h"
+#include "platform/readable_notices.h"
 #include "platform/whole_number.h"
 #include "web/page_content.h"
 #include "web/page_form.h"
@@ -60,6 +61,12 @@ emscripten::val PastedReadingsFor(const std::string& text, int field) {
     return result;
 }
 
+// A Debian copyright file of the About box's notices, as text to be read
+// (embind takes a std::string, not a view).
+std::string ReadableNoticesOf(const std::string& copyright) {
+    return ReadableNotices(copyright);
+}
+
 // What "Über Velmora" says, and the words of its window: {text, notices,
 // close}.
 emscripten::val About() {
@@ -105,6 +112,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("figure", &Figure);
     emscripten::function("figureForDocument", &DocumentFigure);
     emscripten::function("pastedReadings", &PastedReadingsFor);
+    emscripten::function("readableNotices", &ReadableNoticesOf);
     emscripten::function("reportHtml", &ReportHtmlOf);
     emscripten::function("resultCopy", &ResultCopyOf);
     emscripten::function("selectionForDoubleClick", &SelectionForDoubleClick);
