@@ -99,8 +99,8 @@ FigureDrawing DrawFigure(const FigureGeometry& figure, double width, double heig
             drawing.shapes.push_back(Line(Margin, middle, Margin + SampleLength, middle,
                                           Ink::Accent, TrapezoidLineWidth));
         } else if (!figure.parabolas.empty()) {
-            FigureShape sample = Line(Margin, middle, Margin + SampleLength, middle,
-                                      Ink::Parabola, ParabolaLineWidth);
+            FigureShape sample = Line(Margin, middle, Margin + SampleLength, middle, Ink::Parabola,
+                                      ParabolaLineWidth);
             sample.dashed = true;
             drawing.shapes.push_back(sample);
         }

@@ -130,36 +130,35 @@ std::string WithEmptyLines(std::string_view text) {
     return shown;
 }
 
-std::string ReadableQuotedNotices(std::string_view written) {
+std::string ReadableQuotedNotices(std::string_view notices) {
     // Windows line ends, as the exe's notices are written, read as any.
     std::string lines;
-    lines.reserve(written.size());
-    for (std::size_t k = 0; k < written.size(); ++k)
-        if (written[k] != '\r' || k + 1 == written.size() || written[k + 1] != '\n')
-            lines += written[k];
-    std::string_view notices = lines;
+    lines.reserve(notices.size());
+    for (std::size_t k = 0; k < notices.size(); ++k)
+        if (notices[k] != '\r' || k + 1 == notices.size() || notices[k + 1] != '\n')
+            lines += notices[k];
+    std::string_view rest = lines;
     constexpr std::string_view Start =
         "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/";
     // The rule between components fills a line of 78; a quoted file may
     // hold shorter ones of its own.
     const std::string rule = "\n" + std::string(78, '=') + "\n";
     std::string readable;
-    while (!notices.empty()) {
-        std::size_t start =
-            notices.starts_with(Start) ? 0 : notices.find("\n" + std::string(Start));
+    while (!rest.empty()) {
+        std::size_t start = rest.starts_with(Start) ? 0 : rest.find("\n" + std::string(Start));
         if (start == std::string_view::npos) {
-            readable += WithEmptyLines(notices);
+            readable += WithEmptyLines(rest);
             break;
         }
-        start += notices[start] == '\n' ? 1 : 0;
-        readable += WithEmptyLines(notices.substr(0, start));
-        notices.remove_prefix(start);
-        const std::size_t end = std::min(notices.find(rule), notices.size());
-        readable += ReadableNotices(notices.substr(0, end));
+        start += rest[start] == '\n' ? 1 : 0;
+        readable += WithEmptyLines(rest.substr(0, start));
+        rest.remove_prefix(start);
+        const std::size_t end = std::min(rest.find(rule), rest.size());
+        readable += ReadableNotices(rest.substr(0, end));
         readable += "\n";
-        notices.remove_prefix(end);
-        if (!notices.empty())
-            notices.remove_prefix(1); // the line end before the rule, written above
+        rest.remove_prefix(end);
+        if (!rest.empty())
+            rest.remove_prefix(1); // the line end before the rule, written above
     }
     return readable;
 }
