@@ -116,6 +116,8 @@ std::string ReadableNotices(std::string_view copyright) {
     return notices;
 }
 
+namespace {
+
 // Text as it stands, but for the " ." by which Debian's files of any form
 // write an empty line.
 std::string WithEmptyLines(std::string_view text) {
@@ -129,6 +131,8 @@ std::string WithEmptyLines(std::string_view text) {
     }
     return shown;
 }
+
+} // namespace
 
 std::string ReadableQuotedNotices(std::string_view notices) {
     // Windows line ends, as the exe's notices are written, read as any.
